@@ -1,0 +1,9 @@
+#include "shell/Application.h"
+
+#include <QApplication>
+
+int RunOrtalis(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    return app.exec();
+}

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds Ortalis and runs every test headless, then again built with
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -eu
+ORTALIS_ROOT=$(cd "$(dirname "$0")" && pwd)
+. "$ORTALIS_ROOT/scripts/deps.sh"
+ortalis_install_deps
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+ortalis_build "$ORTALIS_ROOT/build"
+ctest --test-dir "$ORTALIS_ROOT/build" --output-on-failure -j "$jobs"
+
+ortalis_build "$ORTALIS_ROOT/build-asan" -DORTALIS_SANITIZE=ON -DORTALIS_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir "$ORTALIS_ROOT/build-asan" --output-on-failure -j "$jobs"
