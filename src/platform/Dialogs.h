@@ -1,0 +1,43 @@
+#pragma once
+// The modal dialogs the program opens. Real Qt dialogs by default; unit tests
+// install a scripted host through SetDialogHost.
+#include <QColor>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace platform {
+
+enum class Answer { Ok, Yes, No };
+
+struct FileChoice {
+    QString FileName;
+    int FilterIndex = 1;  // 1-based, as the dialog's filter list counts
+};
+
+class DialogHost {
+public:
+    virtual ~DialogHost() = default;
+    // Stop icon, OK button.
+    virtual void ErrorBox(QWidget* owner, const QString& caption, const QString& text);
+    // No icon, OK button.
+    virtual void MessageBox(QWidget* owner, const QString& caption, const QString& text);
+    // Question-mark icon, Yes and No buttons.
+    virtual Answer Question(QWidget* owner, const QString& caption, const QString& text);
+    // Empty when the user cancels.
+    virtual std::optional<QColor> ChooseColor(QWidget* owner, const QColor& initial);
+    // filter is "desc|pattern|desc|pattern"; empty when the user cancels.
+    virtual std::optional<FileChoice> SaveFile(QWidget* owner, const QString& filter, int filterIndex,
+                                               const QString& initialDir);
+    virtual std::optional<FileChoice> OpenFile(QWidget* owner, const QString& filter, int filterIndex,
+                                               const QString& initialDir);
+    // The standard print dialog; false when the user cancels.
+    virtual bool Print(QWidget* owner);
+};
+
+DialogHost& Dialogs();
+// nullptr puts the real dialogs back.
+void SetDialogHost(DialogHost* host);
+
+}  // namespace platform
