@@ -1,9 +1,40 @@
 #include "shell/Application.h"
 
+#include "platform/TextConversion.h"
+#include "shell/Form1.h"
+
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+void CreateForms()
+{
+    Form1 = new TForm1;
+}
+
+void DestroyForms()
+{
+    delete Form1;
+    Form1 = nullptr;
+}
+
+void InstallTranslations(QApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (translator->load("qtbase_uk", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(translator);
+    else
+        delete translator;
+}
 
 int RunOrtalis(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return app.exec();
+    InstallTranslations(app);
+    platform::InitDecimalSeparator();
+    CreateForms();
+    Form1->show();
+    const int result = app.exec();
+    DestroyForms();
+    return result;
 }
