@@ -1,5 +1,7 @@
 #include "polygon/FigureCheck.h"
 
+#include <cmath>
+
 #include "platform/FloatMath.h"
 #include "platform/NumberFormat.h"
 #include "polygon/PolygonRules.h"
@@ -9,6 +11,9 @@ using platform::Extended;
 using platform::ToDouble;
 
 namespace {
+
+// Below this magnitude X / 0.01 stays well inside the 64-bit integer range.
+constexpr double kSafelyRoundable = 9e16;
 
 bool HasCoincidingVertices(int32_t n)
 {
@@ -56,6 +61,12 @@ bool HasCrossingSides(int32_t n)
                 rx2 = platform::RoundTo2(x2);
                 endsRounded = true;
             }
+            // Rounding never changes the order of two values, so an Xc outside the
+            // extent cannot land strictly inside it once rounded. Such an Xc, or any
+            // Xc once a crossing is known, is rounded only when it is large enough
+            // for the rounding to fail.
+            const bool outside = (xc <= x1 && xc <= x2) || (xc >= x1 && xc >= x2);
+            if ((found || outside) && std::fabs(xc) < kSafelyRoundable) continue;
             const double rxc = platform::RoundTo2(xc);
             if ((rx1 < rxc && rxc < rx2) || (rx2 < rxc && rxc < rx1)) found = true;
         }
