@@ -189,8 +189,9 @@ void LinePixels(i64 x0, i64 y0, i64 x1, i64 y1, i64 cx0, i64 cy0, i64 cx1, i64 c
 
 // The ellipse of a box, in coordinates doubled about its centre: U = 2x - xa - xb,
 // V = 2y - ya - yb for the box columns xa..xb and rows ya..yb (inclusive). A pixel
-// is inside when its centre lies in the ellipse touching the box's outer edges:
-// U^2 bh^2 <= bw^2 (bh^2 - V^2). Exact in 128-bit unsigned arithmetic for any int32 box.
+// is inside when its centre lies in the ellipse touching the box's outer edges,
+// U^2 bh^2 <= bw^2 (bh^2 - V^2), or when it is in the middle row or column of the box
+// (|U| <= 1 or |V| <= 1). Exact in 128-bit unsigned arithmetic for any int32 box.
 struct EllipseBox {
     i64 xa, xb, ya, yb, bw, bh;
 
@@ -207,11 +208,14 @@ struct EllipseBox {
     i64 V(i64 y) const { return 2 * y - ya - yb; }
     i64 X(i64 u) const { return (u + xa + xb) / 2; }  // u has the parity of bw - 1
 
-    // The largest |U| inside on row y, or -1 when the row holds no pixel of it.
+    // The largest |U| inside on row y, or -1 outside the box. The middle row(s) and
+    // column(s) of the box always belong to the ellipse, so that a very thin one still
+    // reaches all four edges of its box.
     i64 HalfWidth(i64 y) const
     {
         if (y < ya || y > yb) return -1;
         const i64 v = V(y);
+        if (v >= -1 && v <= 1) return bw - 1;
         const u128 rest = Square(bh) - Square(v);  // > 0 since |v| < bh
         const u128 limit = Square(bw) * rest;
         auto fits = [&](i64 u) { return Square(u) * Square(bh) <= limit; };
@@ -223,7 +227,7 @@ struct EllipseBox {
         if (((u - parity) & 1) != 0) --u;
         while (u >= parity && !fits(u)) u -= 2;
         while (u + 2 <= bw - 1 && fits(u + 2)) u += 2;
-        return u >= parity ? u : -1;
+        return std::max(u, parity);
     }
 
     // For each row y in [yFrom, yTo]: the outline (pixels inside with a 4-neighbour
