@@ -1,5 +1,7 @@
 #include "shell/Application.h"
 
+#include "appearance/Form3.h"
+#include "appearance/Form4.h"
 #include "platform/TextConversion.h"
 #include "shell/Form1.h"
 
@@ -10,10 +12,17 @@
 void CreateForms()
 {
     Form1 = new TForm1;
+    Form3 = new TForm3(*Form1->SkinManager1);
+    Form4 = new TForm4;
 }
 
 void DestroyForms()
 {
+    // The secondary windows go first: the chooser holds the main window's skin manager.
+    delete Form4;
+    Form4 = nullptr;
+    delete Form3;
+    Form3 = nullptr;
     delete Form1;
     Form1 = nullptr;
 }

@@ -1,5 +1,10 @@
 #include "shell/Form1.h"
 
+#include "appearance/Form3.h"
+#include "appearance/HelpCommand.h"
+#include "appearance/ProgramFolder.h"
+#include "appearance/SkinManager.h"
+#include "appearance/SkinProvider.h"
 #include "platform/ErrorBoundary.h"
 #include "platform/Memo.h"
 #include "platform/UpDown.h"
@@ -10,7 +15,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -106,6 +110,11 @@ TForm1::TForm1(QWidget* parent)
     BuildMenu();
     ConnectHandlers();
 
+    SkinManager1 = new TSkinManager(this);
+    SkinManager1->setObjectName("SkinManager1");
+    SkinProvider1 = new TSkinProvider(this);
+    SkinProvider1->setObjectName("SkinProvider1");
+
     // Client area of fixed size below the menu bar; no maximize button.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     move(289, 37);
@@ -113,7 +122,13 @@ TForm1::TForm1(QWidget* parent)
     platform::RunHandler([this] { FormCreate(); });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The skin manager puts the plain look back on every widget as it goes, so it
+    // must go while the window's controls are still whole.
+    delete SkinManager1;
+    SkinManager1 = nullptr;
+}
 
 void TForm1::BuildTriangleTab()
 {
@@ -277,8 +292,11 @@ void TForm1::FormCreate()
     FigurePenColor = 0x0000FF;
     FigurePenWidth = 1;
     FigureAccepted = false;
-    BasePath = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/").toStdString() + "skins";
-    // The skin engine is switched on with the start skin here once it is wired in.
+    BasePath = SkinsFolderPath().toStdString();
+    SkinManager1->SetActive(false);
+    SkinManager1->SetSkinDirectory(QString::fromStdString(BasePath));
+    SkinManager1->SetSkinName("BlueGauze");
+    SkinManager1->SetActive(true);
     Memo1->Clear();
     EntryCursor = 0;
 }
@@ -309,6 +327,6 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::N11Click() { N8Click(); }
 
-void TForm1::N15Click() {}
+void TForm1::N15Click() { Form3->show(); }
 
-void TForm1::N16Click() {}
+void TForm1::N16Click() { ShowHelpPage(*Form4); }

@@ -1,4 +1,4 @@
-#include "support/ScriptedDialogs.h"
+#include "ScriptedDialogs.h"
 #include "SkinTexts.h"
 #include "appearance/Form3.h"
 #include "appearance/ProgramFolder.h"

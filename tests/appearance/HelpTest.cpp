@@ -4,7 +4,7 @@
 #include "appearance/ProgramFolder.h"
 #include "platform/ErrorBoundary.h"
 #include "shell/VertexStore.h"
-#include "support/ScriptedDialogs.h"
+#include "ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 
 #include <deque>
+#include <utility>
 #include <vector>
 
 struct ShownDialog {
@@ -60,12 +61,16 @@ public:
     }
 
 private:
+    // g++ 12 reports a moved-from std::optional<FileChoice> as maybe uninitialized here; it is not.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
     template <class T>
     static T Pop(std::deque<T>& queue, T fallback)
     {
         if (queue.empty()) return fallback;
-        T value = queue.front();
+        T value = std::move(queue.front());
         queue.pop_front();
         return value;
     }
+#pragma GCC diagnostic pop
 };
