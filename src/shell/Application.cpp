@@ -1,5 +1,6 @@
 #include "shell/Application.h"
 
+#include "drawing/Form2.h"
 #include "platform/TextConversion.h"
 #include "shell/Form1.h"
 
@@ -10,10 +11,13 @@
 void CreateForms()
 {
     Form1 = new TForm1;
+    Form2 = new TForm2;  // hidden until the first construction
 }
 
 void DestroyForms()
 {
+    delete Form2;
+    Form2 = nullptr;
     delete Form1;
     Form1 = nullptr;
 }

@@ -3,4 +3,3 @@
 void TForm1::ErrorClick() {}
 void TForm1::N9Click() {}
 void TForm1::N10Click() {}
-void TForm1::N8Click() {}
