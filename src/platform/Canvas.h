@@ -14,8 +14,9 @@
 //   1-pixel figure would set (round caps and joins); each pixel is touched once.
 // - Rectangle and Ellipse take a box whose right and bottom edges are exclusive, in
 //   either corner order. The ellipse is the set of pixels whose centres lie in the
-//   ellipse inscribed in the box's outer edges; its outline is the pixels of that
-//   set with a 4-neighbour outside it; the brush fills the rest.
+//   ellipse inscribed in the box's outer edges, together with the middle row and
+//   column of the box (so it reaches all four edges however thin); its outline is
+//   the pixels of that set with a 4-neighbour outside it; the brush fills the rest.
 // - NotXor turns each pixel under the stroke into NOT(pixel XOR pen colour): with a
 //   black pen drawing the same figure twice restores the pixels exactly.
 // - Every primitive is clipped to the image first, with 64-bit (or wider)
