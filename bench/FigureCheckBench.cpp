@@ -1,0 +1,69 @@
+// The figure check and the shared polygon rules on a store filled with random
+// points, as the random-points command makes them: whole numbers from -49 to 50.
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "polygon/FigureCheck.h"
+#include "polygon/PolygonRules.h"
+#include "shell/VertexStore.h"
+
+namespace {
+
+void FillRandom(int32_t n)
+{
+    std::mt19937 generator(20240611);
+    std::uniform_int_distribution<int> draw(0, 99);
+    for (int32_t i = 1; i <= n; ++i) {
+        Vertices[i].X = 50 - draw(generator);
+        Vertices[i].Y = 50 - draw(generator);
+    }
+    VertexCount = n;
+}
+
+void BM_RunFigureCheck(benchmark::State& state)
+{
+    FillRandom(int32_t(state.range(0)));
+    for (auto _ : state) {
+        FigureCheckResult result = RunFigureCheck();
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_RunFigureCheck)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// A convex figure that fills the store: no test stops early, every pair is visited.
+void BM_RunFigureCheckConvex(benchmark::State& state)
+{
+    for (int32_t x = 1; x <= MaxVertices; ++x) Vertices[x] = {double(x), double(x) * x};
+    VertexCount = MaxVertices;
+    for (auto _ : state) {
+        FigureCheckResult result = RunFigureCheck();
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_RunFigureCheckConvex)->Unit(benchmark::kMillisecond);
+
+void BM_PolygonArea(benchmark::State& state)
+{
+    FillRandom(int32_t(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(PolygonArea(VertexCount));
+}
+BENCHMARK(BM_PolygonArea)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+void BM_IsConvexPolygon(benchmark::State& state)
+{
+    FillRandom(int32_t(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(IsConvexPolygon(VertexCount));
+}
+BENCHMARK(BM_IsConvexPolygon)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+void BM_PolygonPerimeter(benchmark::State& state)
+{
+    FillRandom(int32_t(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(PolygonPerimeter(VertexCount));
+}
+BENCHMARK(BM_PolygonPerimeter)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

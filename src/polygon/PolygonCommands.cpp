@@ -1,0 +1,33 @@
+// The polygon menu's measures and the figure check behind the hidden button "Перевірка".
+#include "platform/Dialogs.h"
+#include "platform/Memo.h"
+#include "platform/NumberFormat.h"
+#include "polygon/FigureCheck.h"
+#include "polygon/PolygonRules.h"
+#include "shell/Form1.h"
+#include "shell/VertexStore.h"
+
+#include <QLineEdit>
+
+void TForm1::N9Click()
+{
+    Edit15->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(VertexCount))));
+}
+
+void TForm1::N10Click()
+{
+    Edit10->setText(IsConvexPolygon(VertexCount) ? "Опуклий" : "Неопуклий");
+}
+
+void TForm1::ErrorClick()
+{
+    const FigureCheckResult result = RunFigureCheck();
+    // The regular polygon's list gets the crossing test's verdict on every run.
+    Memo3->Add(QString::fromStdString(result.CrossingLine));
+    FigureAccepted = true;
+    if (!result.ProblemFound) return;
+    const platform::Answer answer =
+        platform::Dialogs().Question(this, "Перевірка", QString::fromStdString(result.Question));
+    // Giving up on a faulty figure resets the entry tabs, exactly as the initial-state button does.
+    if (answer == platform::Answer::No) Button3Click();
+}

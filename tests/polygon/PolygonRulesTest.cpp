@@ -1,0 +1,117 @@
+#include "polygon/PolygonRules.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "PolygonFixtures.h"
+#include "platform/Errors.h"
+
+namespace {
+
+constexpr double p27 = 134217728.0;  // 2^27: products of such numbers need more than 53 bits
+constexpr double p26 = 67108864.0;   // 2^26
+
+struct MeasureCase {
+    const char* name;
+    std::vector<TVertex> figure;
+    double area;
+    bool convex;
+    std::optional<double> perimeter;
+};
+
+std::vector<MeasureCase> MeasureCases()
+{
+    return {
+        {"unit square ccw", {{0, 0}, {1, 0}, {1, 1}, {0, 1}}, 1, true, 4},
+        {"unit square cw", {{0, 0}, {0, 1}, {1, 1}, {1, 0}}, 1, true, 4},
+        {"collinear pentagon ccw", {{0, 0}, {1, 0}, {2, 0}, {2, 2}, {0, 2}}, 4, true, 8},
+        // The one zero turn counts as non-negative, the other four are negative.
+        {"collinear pentagon cw", {{0, 0}, {0, 2}, {2, 2}, {2, 0}, {1, 0}}, 4, false, 8},
+        {"arrow", {{0, 0}, {2, 1}, {4, 0}, {2, 3}}, 4, false, 2 * std::sqrt(5.0) + 2 * std::sqrt(13.0)},
+        {"bow-tie", {{0, 0}, {1, 1}, {1, 0}, {0, 1}}, 0, false, 2 + 2 * std::sqrt(2.0)},
+        {"pentagram", Pentagram(), 2.5 * 100 * std::sin(4 * M_PI / 5), true, 5 * 20 * std::sin(2 * M_PI / 5)},
+        {"two vertices", {{0, 0}, {3, 4}}, 0, true, 10},
+        {"one vertex", {{2, 5}}, 0, true, 0},
+        {"empty", {}, 0, true, 0},
+        {"triangle 3-4-5", {{0, 0}, {4, 0}, {0, 3}}, 6, true, 12},
+        {"parabola filling the store", ParabolaFillingStore(), 166167000, true, std::nullopt},
+        // a*d - c*b = 1 only when both products stay in extended precision within the
+        // step; in plain doubles a*d rounds to c*b and the area would be 0. The same
+        // holds for the turn at vertex 1, so the clockwise copy is convex only when
+        // that turn comes out -1 rather than 0.
+        {"near-flat triangle ccw", {{0, 0}, {p27 + 1, p27 + 2}, {p27, p27 + 1}}, 0.5, true, std::nullopt},
+        {"near-flat triangle cw", {{0, 0}, {p27, p27 + 1}, {p27 + 1, p27 + 2}}, 0.5, true, std::nullopt},
+        // S = 2^53 + 2^27 + 2^26 + 1 after the second step is stored as a double
+        // (losing the 1) before the third step takes 2^53 + 2^27 + 2^26 away again.
+        {"sum stored after each step", {{0, 0}, {p27 + 1, 0}, {-(p27 + 3), p26 + 1}, {0, p26}}, 0, false,
+         std::nullopt},
+    };
+}
+
+TEST(PolygonRules, MeasuresOfTheClosedPolygon)
+{
+    for (const MeasureCase& c : MeasureCases()) {
+        SCOPED_TRACE(c.name);
+        const int32_t n = int32_t(c.figure.size());
+        // Each rule leaves vertex 1 in slot N + 1 and touches nothing past it.
+        auto expectClosingCopy = [&](const char* rule) {
+            SCOPED_TRACE(rule);
+            const TVertex first = n > 0 ? c.figure[0] : TVertex{777, 777};
+            EXPECT_EQ(Vertices[n + 1].X, first.X);
+            EXPECT_EQ(Vertices[n + 1].Y, first.Y);
+            EXPECT_EQ(Vertices[n + 2].X, 777);
+        };
+
+        LoadFigure(c.figure);
+        EXPECT_DOUBLE_EQ(PolygonArea(n), c.area);
+        expectClosingCopy("area");
+
+        LoadFigure(c.figure);
+        EXPECT_EQ(IsConvexPolygon(n), c.convex);
+        expectClosingCopy("convexity");
+
+        LoadFigure(c.figure);
+        const double perimeter = PolygonPerimeter(n);
+        if (c.perimeter) {
+            EXPECT_DOUBLE_EQ(perimeter, *c.perimeter);
+        }
+        expectClosingCopy("perimeter");
+    }
+}
+
+TEST(PolygonRules, NegativeCountIsAnEmptyFigure)
+{
+    LoadFigure({{1, 2}, {3, 4}, {5, 7}});
+    EXPECT_EQ(PolygonArea(-1), 0);
+    EXPECT_EQ(PolygonPerimeter(-1), 0);
+    EXPECT_TRUE(IsConvexPolygon(-1));
+    EXPECT_EQ(Vertices[0].X, 0);
+    EXPECT_EQ(Vertices[0].Y, 0);
+    EXPECT_EQ(Vertices[1].X, 1);
+    EXPECT_EQ(Vertices[2].X, 3);
+}
+
+// Named values are doubles: a sum, side or turn beyond their range overflows
+// where it is stored instead of running on as infinity.
+TEST(PolygonRules, ValuesBeyondDoubleRangeOverflow)
+{
+    const std::vector<TVertex> huge = {{-1e308, -1e308}, {1e308, -1e308}, {1e308, 1e308}, {-1e308, 1e308}};
+    auto expectOverflow = [&](const char* rule, auto call) {
+        SCOPED_TRACE(rule);
+        LoadFigure(huge);
+        try {
+            call();
+            ADD_FAILURE() << "no error";
+        } catch (const platform::MathError& e) {
+            EXPECT_EQ(e.Message(), platform::kOverflow);
+        }
+    };
+    expectOverflow("area", [] { PolygonArea(4); });
+    expectOverflow("perimeter", [] { PolygonPerimeter(4); });
+    expectOverflow("convexity", [] { IsConvexPolygon(4); });
+}
+
+}  // namespace
