@@ -264,7 +264,7 @@ inline QRgb NotXor(QRgb dst, QRgb pen) { return (dst & 0xFF000000u) | (~(dst ^ p
 // The state of one primitive: the target's pixels and the pen's colour and mode.
 class TCanvas::Painter {
 public:
-    explicit Painter(TCanvas& c) : canvas(c)
+    explicit Painter(const TCanvas& c)
     {
         if (c.target_ && !c.target_->isNull()) {
             bits = c.target_->bits();  // detaches a shared image once, here
@@ -320,7 +320,6 @@ public:
         set.Apply([this](int y, int a, int b) { PenSpan(y, a, b); });
     }
 
-    TCanvas& canvas;
     uchar* bits = nullptr;
     i64 bpl = 0;
     int width = 0, height = 0;

@@ -51,7 +51,7 @@ enum class BrushStyle { Solid, Clear };
 
 struct TPen {
     TColor Color = clBlack;
-    int Width = 1;  // below 1 draws as 1
+    int Width = 1;  // below 1 draws as 1; a wide pen costs Width spans per pixel of the figure
     PenMode Mode = PenMode::Copy;
 };
 
@@ -91,9 +91,9 @@ public:
     // towards (x3, y3) to the ray towards (x4, y4); rays in one direction (the same
     // point above all) give the full outline. Nothing is filled.
     void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
-    // Fills with the brush the 4-connected area around (x, y) of pixels that are not
-    // of colour border. Nothing when (x, y) is outside, is of that colour, or the
-    // brush is clear.
+    // Fills with the brush (copied, whatever the pen mode) the 4-connected area around
+    // (x, y) of pixels that are not of colour border. Nothing when (x, y) is outside,
+    // is of that colour, or the brush is clear.
     void FloodFill(int x, int y, TColor border);
     // Text with its top-left corner at (x, y), in FontColor, on a box of exactly
     // TextExtent(text) in the brush colour when the brush is solid.
