@@ -2,6 +2,7 @@
 
 #include "appearance/Form3.h"
 #include "appearance/Form4.h"
+#include "drawing/Form2.h"
 #include "platform/TextConversion.h"
 #include "shell/Form1.h"
 
@@ -12,6 +13,7 @@
 void CreateForms()
 {
     Form1 = new TForm1;
+    Form2 = new TForm2;  // hidden until the first construction
     Form3 = new TForm3(*Form1->SkinManager1);
     Form4 = new TForm4;
 }
@@ -23,6 +25,8 @@ void DestroyForms()
     Form4 = nullptr;
     delete Form3;
     Form3 = nullptr;
+    delete Form2;
+    Form2 = nullptr;
     delete Form1;
     Form1 = nullptr;
 }

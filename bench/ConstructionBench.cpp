@@ -1,0 +1,86 @@
+// The construction on the 500 x 500 picture with a store of random points, as
+// the random-points command makes them, the figure check included (its question
+// is answered "Yes"); and its parts: the axes and the world mapping.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <random>
+
+#include "drawing/Construction.h"
+#include "drawing/Form2.h"
+#include "drawing/WorldMapping.h"
+#include "platform/Dialogs.h"
+#include "platform/Memo.h"
+#include "platform/TextConversion.h"
+#include "shell/Application.h"
+#include "shell/Form1.h"
+#include "shell/VertexStore.h"
+
+namespace {
+
+class AnswerYes : public platform::DialogHost {
+public:
+    platform::Answer Question(QWidget*, const QString&, const QString&) override { return platform::Answer::Yes; }
+    void ErrorBox(QWidget*, const QString&, const QString&) override {}
+};
+
+void FillRandom(int32_t n)
+{
+    std::mt19937 generator(20240611);
+    std::uniform_int_distribution<int> draw(0, 99);
+    for (int32_t i = 1; i <= n; ++i) {
+        Vertices[i].X = 50 - draw(generator);
+        Vertices[i].Y = 50 - draw(generator);
+    }
+    VertexCount = n;
+}
+
+void BM_Construction(benchmark::State& state)
+{
+    FillRandom(int32_t(state.range(0)));
+    for (auto _ : state) {
+        Form1->N8Click();
+        state.PauseTiming();
+        Form1->Memo3->Clear();  // the check adds a line on every run
+        state.ResumeTiming();
+    }
+    if (!FigureAccepted) state.SkipWithError("the check refused the figure");
+}
+BENCHMARK(BM_Construction)->Arg(3)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+void BM_DrawAxes(benchmark::State& state)
+{
+    FillRandom(3);
+    Form1->N8Click();
+    for (auto _ : state) DrawAxes();
+}
+BENCHMARK(BM_DrawAxes)->Unit(benchmark::kMicrosecond);
+
+void BM_WorldToPixel(benchmark::State& state)
+{
+    const TWorldWindow window{-50, 51, -50, 51};
+    double x = -50;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(WorldToPixelX(x, window, 500) + WorldToPixelY(x, window, 500));
+        x = x < 50 ? x + 0.37 : -50;
+    }
+}
+BENCHMARK(BM_WorldToPixel);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    platform::SetDecimalSeparator(',');
+    AnswerYes dialogs;
+    platform::SetDialogHost(&dialogs);
+    CreateForms();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    DestroyForms();
+    platform::SetDialogHost(nullptr);
+    return 0;
+}

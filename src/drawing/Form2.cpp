@@ -1,0 +1,223 @@
+#include "drawing/Form2.h"
+
+#include "platform/Dialogs.h"
+#include "platform/ErrorBoundary.h"
+#include "platform/Image.h"
+#include "platform/Shape.h"
+#include "platform/TextConversion.h"
+#include "platform/UpDown.h"
+#include "shell/Form1.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kClientWidth = 654;
+constexpr int kClientHeight = 544;
+constexpr int kEditHeight = 21;
+
+template <class T>
+T* Named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y)
+{
+    auto* label = Named(new QLabel(text, parent), name);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name, const QString& text, int x, int y, int width,
+                    bool readOnly = false)
+{
+    auto* edit = Named(new QLineEdit(text, parent), name);
+    edit->setGeometry(x, y, width, kEditHeight);
+    edit->setReadOnly(readOnly);
+    return edit;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int x, int y)
+{
+    auto* button = Named(new QPushButton(caption, parent), name);
+    button->setGeometry(x, y, 81, 25);
+    return button;
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption, int x, int y, bool checked)
+{
+    auto* box = Named(new QCheckBox(caption, parent), name);
+    box->move(x, y);
+    box->adjustSize();
+    box->setChecked(checked);
+    return box;
+}
+
+QAction* MakeItem(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+}  // namespace
+
+TForm2::TForm2(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName("Form2");
+    setWindowTitle("Побудова");
+    QFont font("MS Sans Serif");
+    font.setPixelSize(11);
+    setFont(font);
+
+    auto* client = new QWidget(this);
+    client->setObjectName("Form2Client");
+    setCentralWidget(client);
+    BuildControls(client);
+    BuildMenu();
+    ConnectHandlers();
+
+    // A single, fixed border: the client area keeps its size below the menu bar.
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    move(180, 90);
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::BuildControls(QWidget* client)
+{
+    Image1 = Named(new platform::TImage(client), "Image1");
+    Image1->setGeometry(96, 8, 500, 500);
+
+    Label1 = MakeLabel(client, "Label1", "X=", 8, 8);
+    Edit1 = MakeEdit(client, "Edit1", "", 32, 8, 57, true);
+    Label2 = MakeLabel(client, "Label2", "Y=", 8, 40);
+    Edit2 = MakeEdit(client, "Edit2", "", 32, 32, 57, true);
+    CheckBox3 = MakeCheckBox(client, "CheckBox3", "цілі", 24, 64, false);
+
+    Button1 = MakeButton(client, "Button1", "Очищення", 0, 96);
+    Button2 = MakeButton(client, "Button2", "Перебудувати", 0, 120);
+    Button3 = MakeButton(client, "Button3", "Колір", 0, 144);
+
+    Label5 = MakeLabel(client, "Label5", "Товщина", 16, 168);
+    Edit5 = MakeEdit(client, "Edit5", "1", 8, 184, 25, true);
+    UpDown1 = Named(new platform::TUpDown(Edit5, 1, 10, 1, client), "UpDown1");
+    UpDown1->setGeometry(33, 184, 16, kEditHeight);
+
+    Label3 = MakeLabel(client, "Label3", "min", 0, 216);
+    Edit3 = MakeEdit(client, "Edit3", "-20", 24, 216, 57);
+    Label4 = MakeLabel(client, "Label4", "max", 0, 240);
+    Edit4 = MakeEdit(client, "Edit4", "20", 24, 240, 57);
+    CheckBox1 = MakeCheckBox(client, "CheckBox1", "статичний", 0, 272, false);
+    CheckBox2 = MakeCheckBox(client, "CheckBox2", "очищення", 0, 296, true);
+
+    static const char* const names[] = {"Shape1", "Shape2", "Shape3", "Shape4",
+                                        "Shape5", "Shape6", "Shape7", "Shape8"};
+    platform::TShape** handles[] = {&Shape1, &Shape2, &Shape3, &Shape4, &Shape5, &Shape6, &Shape7, &Shape8};
+    for (int i = 0; i < 8; ++i) {
+        *handles[i] = Named(new platform::TShape(client), names[i]);
+        const int side = i == 4 ? 9 : 8;  // the bottom middle handle is one pixel larger
+        (*handles[i])->resize(side, side);
+    }
+    PlaceHandles();
+    HideHandles();
+}
+
+void TForm2::BuildMenu()
+{
+    N1 = menuBar()->addMenu("Файл");
+    N1->setObjectName("N1");
+    N2 = MakeItem(N1, "N2", "Записати");
+    N3 = MakeItem(N1, "N3", "Прочитати");
+    N4 = MakeItem(N1, "N4", "Надрукувати");
+}
+
+void TForm2::ConnectHandlers()
+{
+    using platform::OnEvent;
+    OnEvent(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    OnEvent(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    OnEvent(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    OnEvent(UpDown1, &platform::TUpDown::Clicked, this, [this] { UpDown1Click(); });
+}
+
+std::array<platform::TShape*, 8> TForm2::Handles() const
+{
+    return {Shape1, Shape2, Shape3, Shape4, Shape5, Shape6, Shape7, Shape8};
+}
+
+void TForm2::PlaceHandles()
+{
+    const int l = Image1->x();
+    const int t = Image1->y();
+    const int w = Image1->width();
+    const int h = Image1->height();
+    Shape1->move(l + w / 2 - 4, t - 8);
+    Shape2->move(l + w, t - 8);
+    Shape3->move(l + w, t + h / 2 - 4);
+    Shape4->move(l + w, t + h);
+    Shape5->move(l + w / 2 - 4, t + h);
+    Shape6->move(l - 8, t + h);
+    Shape7->move(l - 8, t + h / 2 - 4);
+    Shape8->move(l - 8, t - 8);
+}
+
+void TForm2::HideHandles()
+{
+    for (platform::TShape* shape : Handles()) shape->setVisible(false);
+}
+
+void TForm2::ShowHandles()
+{
+    for (platform::TShape* shape : Handles()) shape->setVisible(true);
+}
+
+void TForm2::Button1Click()
+{
+    // The canvas first: a JPEG picture refuses here, before anything changes.
+    platform::TCanvas* canvas = &Image1->Canvas();
+    canvas->Pen.Color = platform::clWhite;
+    canvas->Brush.Style = platform::BrushStyle::Solid;
+    canvas->Brush.Color = platform::clWhite;
+    Image1->Picture().SetWidth(Image1->width());
+    Image1->Picture().SetHeight(Image1->height());
+    canvas = &Image1->Canvas();
+    canvas->Rectangle(0, 0, Image1->width(), Image1->height());
+    canvas->Pen.Color = platform::clBlack;
+}
+
+void TForm2::Button2Click() { Form1->N8Click(); }
+
+void TForm2::Button3Click()
+{
+    const std::optional<QColor> chosen = platform::Dialogs().ChooseColor(this, platform::ToQColor(ColorDialog1Color));
+    if (!chosen) return;
+    ColorDialog1Color = platform::FromQColor(*chosen);
+    Form1->FigurePenColor = ColorDialog1Color;
+}
+
+void TForm2::UpDown1Click() { Form1->FigurePenWidth = platform::StrToInt(Edit5->text().toStdString()); }
+
+void TForm2::FormClose()
+{
+    hide();
+    Form1->Button3Click();
+}
+
+void TForm2::closeEvent(QCloseEvent* event)
+{
+    // Closing only hides the drawing window; it lives until the program ends.
+    event->accept();
+    platform::RunHandler([this] { FormClose(); });
+}

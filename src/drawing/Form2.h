@@ -1,0 +1,84 @@
+#pragma once
+// The drawing window: the picture Image1 with its frame handles, the pointer
+// read-out, the pen and window controls, and the menu "Файл".
+#include "platform/Canvas.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace platform {
+class TImage;
+class TShape;
+class TUpDown;
+}  // namespace platform
+
+class TForm2 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm2(QWidget* parent = nullptr);
+    ~TForm2() override;
+
+    platform::TImage* Image1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QCheckBox* CheckBox3 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLineEdit* Edit5 = nullptr;
+    platform::TUpDown* UpDown1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    platform::TShape* Shape1 = nullptr;
+    platform::TShape* Shape2 = nullptr;
+    platform::TShape* Shape3 = nullptr;
+    platform::TShape* Shape4 = nullptr;
+    platform::TShape* Shape5 = nullptr;
+    platform::TShape* Shape6 = nullptr;
+    platform::TShape* Shape7 = nullptr;
+    platform::TShape* Shape8 = nullptr;
+
+    QMenu* N1 = nullptr;
+    QAction* N2 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* N4 = nullptr;
+
+    // The colour the colour dialog returned last; it opens on it next time.
+    platform::TColor ColorDialog1Color = platform::clBlack;
+
+    // Handlers.
+    void Button1Click();   // clear the picture
+    void Button2Click();   // rebuild the current figure
+    void Button3Click();   // figure pen colour
+    void UpDown1Click();   // figure pen thickness
+    void FormClose();      // hide, then reset the main window's entry
+
+    // The eight handles, in order Shape1..Shape8.
+    std::array<platform::TShape*, 8> Handles() const;
+    // Lays the handles out around Image1's present bounds, just outside it.
+    void PlaceHandles();
+    void HideHandles();
+    void ShowHandles();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls(QWidget* client);
+    void BuildMenu();
+    void ConnectHandlers();
+};

@@ -1,0 +1,48 @@
+#include "drawing/WorldMapping.h"
+
+#include "platform/FloatMath.h"
+
+#include <limits>
+
+using platform::Extended;
+
+namespace {
+
+int32_t ClampToInt32(int64_t value)
+{
+    constexpr int64_t lo = std::numeric_limits<int32_t>::min();
+    constexpr int64_t hi = std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(value < lo ? lo : value > hi ? hi : value);
+}
+
+}  // namespace
+
+int32_t WorldToPixelX(double x, const TWorldWindow& window, int32_t width)
+{
+    const Extended value =
+        platform::Div(Extended(x) - window.XMin, Extended(window.XMax) - window.XMin) * Extended(width);
+    return ClampToInt32(platform::RoundToInt64(value));
+}
+
+int32_t WorldToPixelY(double y, const TWorldWindow& window, int32_t height)
+{
+    const Extended value =
+        Extended(height) -
+        platform::Div(Extended(y) - window.YMin, Extended(window.YMax) - window.YMin) * Extended(height);
+    return ClampToInt32(platform::RoundToInt64(value));
+}
+
+double PixelToWorldX(int32_t x, const TWorldWindow& window, int32_t width)
+{
+    const Extended value =
+        platform::Div((Extended(window.XMax) - window.XMin) * Extended(x), Extended(width)) + window.XMin;
+    return platform::ToDouble(value);
+}
+
+double PixelToWorldY(int32_t y, const TWorldWindow& window, int32_t height)
+{
+    const Extended value =
+        platform::Div((Extended(window.YMax) - window.YMin) * (Extended(height) - Extended(y)), Extended(height)) +
+        window.YMin;
+    return platform::ToDouble(value);
+}

@@ -1,3 +1,0 @@
-// Temporary: handlers whose commands land with the drawing and check work.
-#include "shell/Form1.h"
-void TForm1::N8Click() {}
