@@ -45,7 +45,9 @@ TEST_F(DrawingTest, WindowLayoutAndStartTexts)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(c.widget->objectName(), c.name);
         EXPECT_EQ(c.widget->pos(), c.geometry.topLeft());
-        if (!c.geometry.isEmpty()) EXPECT_EQ(c.widget->size(), c.geometry.size());
+        if (!c.geometry.isEmpty()) {
+            EXPECT_EQ(c.widget->size(), c.geometry.size());
+        }
     }
 
     EXPECT_EQ(f.Label1->text(), "X=");
