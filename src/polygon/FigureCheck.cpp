@@ -12,9 +12,6 @@ using platform::ToDouble;
 
 namespace {
 
-// Below this magnitude X / 0.01 stays well inside the 64-bit integer range.
-constexpr double kSafelyRoundable = 9e16;
-
 bool HasCoincidingVertices(int32_t n)
 {
     for (int32_t i = 1; i < n; ++i) {
@@ -62,11 +59,12 @@ bool HasCrossingSides(int32_t n)
                 endsRounded = true;
             }
             // Rounding never changes the order of two values, so an Xc outside the
-            // extent cannot land strictly inside it once rounded. Such an Xc, or any
-            // Xc once a crossing is known, is rounded only when it is large enough
-            // for the rounding to fail.
+            // extent cannot land strictly inside it once rounded, and it is not
+            // rounded at all: sides that are parallel but for rounding (opposite
+            // sides of a regular polygon) meet so far away that two-decimal rounding
+            // of Xc would overflow, and that must not stop the check.
             const bool outside = (xc <= x1 && xc <= x2) || (xc >= x1 && xc >= x2);
-            if ((found || outside) && std::fabs(xc) < kSafelyRoundable) continue;
+            if (found || outside) continue;
             const double rxc = platform::RoundTo2(xc);
             if ((rx1 < rxc && rxc < rx2) || (rx2 < rxc && rxc < rx1)) found = true;
         }

@@ -100,6 +100,27 @@ TEST(FigureCheck, NegativeCountReadsAsEmpty)
     EXPECT_EQ(Vertices[2].X, 3);
 }
 
+// Opposite sides of a regular polygon with an even number of vertices are parallel
+// but for rounding, so their lines meet far beyond what two-decimal rounding holds;
+// such a meeting point lies outside every side and must not stop the check.
+TEST(FigureCheck, NearlyParallelSidesOfRegularPolygonsPassTheCheck)
+{
+    for (int n : {4, 6, 8, 30, 100}) {
+        for (long double radius : {5.0L, 100.0L, 12345.0L}) {
+            SCOPED_TRACE(std::to_string(n) + "-gon of radius " + std::to_string(double(radius)));
+            std::vector<TVertex> figure;
+            for (int k = 0; k < n; ++k) {
+                const long double angle = 2 * 3.141592653589793238462643383279502884L * k / n;
+                figure.push_back({double(radius * std::cos(angle)), double(radius * std::sin(angle))});
+            }
+            LoadFigure(figure);
+            FigureCheckResult result;
+            ASSERT_NO_THROW(result = RunFigureCheck());
+            EXPECT_EQ(CheckMessages[3], "");
+        }
+    }
+}
+
 // x2 = 1e17 taken to two decimals needs a quotient beyond the 64-bit range: the
 // check stops there, with the slots of the earlier tests already written.
 TEST(FigureCheck, RoundingBeyondRangeStopsTheCheck)
