@@ -5,6 +5,7 @@
 #include "platform/ErrorBoundary.h"
 #include "platform/OuterGeometry.h"
 #include "shell/VertexStore.h"
+#include "platform/WindowFont.h"
 
 #include <QDir>
 
@@ -14,7 +15,7 @@ TForm3::TForm3(TSkinManager& manager, QWidget* parent)
 {
     setObjectName("Form3");
     setWindowTitle("Скіни");
-    setFont(QFont("MS Sans Serif", 8));
+    setFont(platform::WindowFont());
     // A secondary window: closing it only hides it, and it never keeps the program alive.
     setAttribute(Qt::WA_QuitOnClose, false);
     platform::SetOuterGeometry(*this, 509, 41, 179, 438);

@@ -1,6 +1,7 @@
 #include "appearance/Form4.h"
 
 #include "platform/OuterGeometry.h"
+#include "platform/WindowFont.h"
 
 #include <QVBoxLayout>
 
@@ -8,7 +9,7 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName("Form4");
     setWindowTitle("Допомога");
-    setFont(QFont("MS Sans Serif", 8));
+    setFont(platform::WindowFont());
     setAttribute(Qt::WA_QuitOnClose, false);
     platform::SetOuterGeometry(*this, 404, 320, 660, 599);
 

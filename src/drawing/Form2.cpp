@@ -7,6 +7,7 @@
 #include "platform/TextConversion.h"
 #include "platform/UpDown.h"
 #include "shell/Form1.h"
+#include "platform/WindowFont.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -77,9 +78,7 @@ TForm2::TForm2(QWidget* parent)
 {
     setObjectName("Form2");
     setWindowTitle("Побудова");
-    QFont font("MS Sans Serif");
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(platform::WindowFont());
 
     auto* client = new QWidget(this);
     client->setObjectName("Form2Client");

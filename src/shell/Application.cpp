@@ -4,6 +4,7 @@
 #include "appearance/Form4.h"
 #include "drawing/Form2.h"
 #include "platform/TextConversion.h"
+#include "platform/WindowFont.h"
 #include "shell/Form1.h"
 
 #include <QApplication>
@@ -12,6 +13,9 @@
 
 void CreateForms()
 {
+    // One font for every control: the theme's own fonts for buttons and menus would
+    // not fit the captions into the layouts' sizes.
+    QApplication::setFont(platform::WindowFont());
     Form1 = new TForm1;
     Form2 = new TForm2;  // hidden until the first construction
     Form3 = new TForm3(*Form1->SkinManager1);

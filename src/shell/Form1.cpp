@@ -9,6 +9,7 @@
 #include "platform/Memo.h"
 #include "platform/UpDown.h"
 #include "shell/VertexStore.h"
+#include "platform/WindowFont.h"
 
 #include <QAction>
 #include <QApplication>
@@ -86,9 +87,7 @@ TForm1::TForm1(QWidget* parent)
 {
     setObjectName("Form1");
     setWindowTitle(platform::ApplicationTitle());
-    QFont font("MS Sans Serif");
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(platform::WindowFont());
 
     auto* client = new QWidget(this);
     client->setObjectName("Form1Client");

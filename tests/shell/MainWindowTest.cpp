@@ -1,4 +1,5 @@
 #include "FormsFixture.h"
+#include "drawing/Form2.h"
 #include "platform/Memo.h"
 #include "platform/UpDown.h"
 
@@ -150,4 +151,17 @@ TEST_F(FormsTest, UpDownStepsFromTheTypedNumberWithinItsBounds)
     f.Edit7->setText("3");
     f.UpDown1->Click(false);
     EXPECT_EQ(f.Edit7->text(), "3");
+}
+
+TEST_F(FormsTest, EveryButtonCaptionFitsItsButton)
+{
+    for (QWidget* window : QList<QWidget*>{Form1, Form2}) {
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            SCOPED_TRACE(button->objectName().toStdString());
+            for (const QString& line : button->text().split('\n')) {
+                // A frame and a pixel of padding on each side.
+                EXPECT_LE(button->fontMetrics().horizontalAdvance(line) + 6, button->width()) << line.toStdString();
+            }
+        }
+    }
 }
