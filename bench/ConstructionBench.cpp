@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <random>
 
 #include "drawing/Construction.h"
 #include "drawing/Form2.h"
@@ -14,6 +13,7 @@
 #include "platform/TextConversion.h"
 #include "shell/Application.h"
 #include "shell/Form1.h"
+#include "RandomFigure.h"
 #include "shell/VertexStore.h"
 
 namespace {
@@ -23,17 +23,6 @@ public:
     platform::Answer Question(QWidget*, const QString&, const QString&) override { return platform::Answer::Yes; }
     void ErrorBox(QWidget*, const QString&, const QString&) override {}
 };
-
-void FillRandom(int32_t n)
-{
-    std::mt19937 generator(20240611);
-    std::uniform_int_distribution<int> draw(0, 99);
-    for (int32_t i = 1; i <= n; ++i) {
-        Vertices[i].X = 50 - draw(generator);
-        Vertices[i].Y = 50 - draw(generator);
-    }
-    VertexCount = n;
-}
 
 void BM_Construction(benchmark::State& state)
 {

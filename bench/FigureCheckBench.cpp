@@ -2,24 +2,13 @@
 // points, as the random-points command makes them: whole numbers from -49 to 50.
 #include <benchmark/benchmark.h>
 
-#include <random>
 
 #include "polygon/FigureCheck.h"
 #include "polygon/PolygonRules.h"
+#include "RandomFigure.h"
 #include "shell/VertexStore.h"
 
 namespace {
-
-void FillRandom(int32_t n)
-{
-    std::mt19937 generator(20240611);
-    std::uniform_int_distribution<int> draw(0, 99);
-    for (int32_t i = 1; i <= n; ++i) {
-        Vertices[i].X = 50 - draw(generator);
-        Vertices[i].Y = 50 - draw(generator);
-    }
-    VertexCount = n;
-}
 
 void BM_RunFigureCheck(benchmark::State& state)
 {

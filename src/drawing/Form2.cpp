@@ -1,13 +1,14 @@
 #include "drawing/Form2.h"
 
+#include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorBoundary.h"
 #include "platform/Image.h"
 #include "platform/Shape.h"
 #include "platform/TextConversion.h"
 #include "platform/UpDown.h"
-#include "shell/Form1.h"
 #include "platform/WindowFont.h"
+#include "shell/Form1.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,56 +22,10 @@ namespace {
 
 constexpr int kClientWidth = 654;
 constexpr int kClientHeight = 544;
-constexpr int kEditHeight = 21;
-
-template <class T>
-T* Named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y)
-{
-    auto* label = Named(new QLabel(text, parent), name);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-QLineEdit* MakeEdit(QWidget* parent, const char* name, const QString& text, int x, int y, int width,
-                    bool readOnly = false)
-{
-    auto* edit = Named(new QLineEdit(text, parent), name);
-    edit->setGeometry(x, y, width, kEditHeight);
-    edit->setReadOnly(readOnly);
-    return edit;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int x, int y)
-{
-    auto* button = Named(new QPushButton(caption, parent), name);
-    button->setGeometry(x, y, 81, 25);
-    return button;
-}
-
-QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption, int x, int y, bool checked)
-{
-    auto* box = Named(new QCheckBox(caption, parent), name);
-    box->move(x, y);
-    box->adjustSize();
-    box->setChecked(checked);
-    return box;
-}
-
-QAction* MakeItem(QMenu* menu, const char* name, const QString& caption)
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
 
 }  // namespace
+
+using namespace platform;
 
 TForm2::TForm2(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -105,9 +60,9 @@ void TForm2::BuildControls(QWidget* client)
     Edit2 = MakeEdit(client, "Edit2", "", 32, 32, 57, true);
     CheckBox3 = MakeCheckBox(client, "CheckBox3", "цілі", 24, 64, false);
 
-    Button1 = MakeButton(client, "Button1", "Очищення", 0, 96);
-    Button2 = MakeButton(client, "Button2", "Перебудувати", 0, 120);
-    Button3 = MakeButton(client, "Button3", "Колір", 0, 144);
+    Button1 = MakeButton(client, "Button1", "Очищення", 0, 96, 81, 25);
+    Button2 = MakeButton(client, "Button2", "Перебудувати", 0, 120, 81, 25);
+    Button3 = MakeButton(client, "Button3", "Колір", 0, 144, 81, 25);
 
     Label5 = MakeLabel(client, "Label5", "Товщина", 16, 168);
     Edit5 = MakeEdit(client, "Edit5", "1", 8, 184, 25, true);

@@ -5,6 +5,7 @@
 #include "appearance/ProgramFolder.h"
 #include "appearance/SkinManager.h"
 #include "appearance/SkinProvider.h"
+#include "platform/Controls.h"
 #include "platform/ErrorBoundary.h"
 #include "platform/Memo.h"
 #include "platform/UpDown.h"
@@ -32,54 +33,9 @@ namespace {
 constexpr int kClientWidth = 688;
 constexpr int kClientHeight = 426;
 
-template <class T>
-T* Named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QLabel* MakeLabel(QWidget* page, const char* name, const QString& text, int x, int y)
-{
-    auto* label = Named(new QLabel(text, page), name);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-QLineEdit* MakeEdit(QWidget* page, const char* name, const QString& text, int x, int y, int width,
-                    bool readOnly = false)
-{
-    auto* edit = Named(new QLineEdit(text, page), name);
-    edit->setGeometry(x, y, width, 21);
-    edit->setReadOnly(readOnly);
-    return edit;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int x, int y, int w, int h)
-{
-    auto* button = Named(new QPushButton(caption, parent), name);
-    button->setGeometry(x, y, w, h);
-    return button;
-}
-
-platform::TMemo* MakeMemo(QWidget* page, const char* name, int x, int y, int w, int h)
-{
-    auto* memo = Named(new platform::TMemo(page), name);
-    memo->setGeometry(x, y, w, h);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    return memo;
-}
-
-QAction* MakeItem(QMenu* menu, const char* name, const QString& caption, bool visible = true)
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setVisible(visible);
-    return action;
-}
-
 }  // namespace
+
+using namespace platform;
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -189,7 +145,7 @@ void TForm1::BuildPolygonTab()
     QWidget* p = TabSheet3;
     Label17 = MakeLabel(p, "Label17", "Кількість вершин", 16, 12);
     Edit7 = MakeEdit(p, "Edit7", "3", 16, 30, 57);
-    UpDown1 = Named(new platform::TUpDown(Edit7, 3, 1000, 3, p), "UpDown1");
+    UpDown1 = Named(new TUpDown(Edit7, 3, 1000, 3, p), "UpDown1");
     UpDown1->setGeometry(73, 30, 16, 21);
     Label18 = MakeLabel(p, "Label18", "Координати вершин", 16, 64);
     Label15 = MakeLabel(p, "Label15", "x", 16, 90);
@@ -217,7 +173,7 @@ void TForm1::BuildRegularTab()
     QWidget* p = TabSheet4;
     Label1 = MakeLabel(p, "Label1", "Кількість вершин", 16, 12);
     Edit19 = MakeEdit(p, "Edit19", "3", 16, 30, 57);
-    UpDown2 = Named(new platform::TUpDown(Edit19, 3, 100, 3, p), "UpDown2");
+    UpDown2 = Named(new TUpDown(Edit19, 3, 100, 3, p), "UpDown2");
     UpDown2->setGeometry(73, 30, 16, 21);
     Label27 = MakeLabel(p, "Label27", "Довжина сторони", 16, 64);
     Edit20 = MakeEdit(p, "Edit20", "5", 16, 82, 73);

@@ -1,0 +1,39 @@
+#pragma once
+// Controls made as the window layouts give them: named after the control, at a
+// fixed place and size.
+#include <QString>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QWidget;
+class QObject;
+
+namespace platform {
+
+class TMemo;
+
+inline constexpr int kEditHeight = 21;
+
+template <class T>
+T* Named(T* object, const char* name)
+{
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+// A label sized to its text at (x, y).
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y);
+QLineEdit* MakeEdit(QWidget* parent, const char* name, const QString& text, int x, int y, int width,
+                    bool readOnly = false);
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int x, int y, int width,
+                        int height);
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption, int x, int y, bool checked);
+// A multi-line text box with a vertical scroll bar.
+TMemo* MakeMemo(QWidget* parent, const char* name, int x, int y, int width, int height);
+QAction* MakeItem(QMenu* menu, const char* name, const QString& caption, bool visible = true);
+
+}  // namespace platform
