@@ -1,4 +1,6 @@
 #include "FormsFixture.h"
+#include "appearance/Form3.h"
+#include "appearance/Form4.h"
 #include "drawing/Form2.h"
 #include "platform/Memo.h"
 #include "platform/UpDown.h"
@@ -164,4 +166,35 @@ TEST_F(FormsTest, EveryButtonCaptionFitsItsButton)
             }
         }
     }
+}
+
+TEST_F(FormsTest, SecondaryWindowsStartHiddenAndTheirCommandsShowThem)
+{
+    struct Window { QWidget* window; const char* name; const char* caption; };
+    const Window windows[] = {{Form2, "Form2", "Побудова"}, {Form3, "Form3", "Скіни"}, {Form4, "Form4", "Допомога"}};
+    for (const Window& w : windows) {
+        SCOPED_TRACE(w.name);
+        EXPECT_EQ(w.window->objectName(), w.name);
+        EXPECT_EQ(w.window->windowTitle(), w.caption);
+        EXPECT_FALSE(w.window->isVisible());
+    }
+    Form1->N15->trigger();
+    EXPECT_TRUE(Form3->isVisible());
+    Form1->N16->trigger();
+    EXPECT_TRUE(Form4->isVisible());
+    EXPECT_FALSE(Form2->isVisible());
+}
+
+TEST_F(FormsTest, QuadrilateralBuildRunsTheConstruction)
+{
+    Vertices[1] = {0, 0};
+    Vertices[2] = {4, 0};
+    Vertices[3] = {4, 4};
+    Vertices[4] = {0, 4};
+    VertexCount = 4;
+    Form1->N11->trigger();
+    EXPECT_TRUE(FigureAccepted);
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_EQ(Form1->XMin, -1.0);
+    EXPECT_EQ(Form1->XMax, 5.0);
 }
