@@ -12,15 +12,21 @@
 #include "shell/VertexStore.h"
 
 #include <QCheckBox>
+#include <algorithm>
+#include <limits>
 #include <QLineEdit>
 
 using platform::Extended;
 
 namespace {
 
-// Pixel arithmetic is 32-bit and wraps, as the coordinates far outside the
-// surface may lie at the ends of the range.
-int32_t Add(int32_t a, int32_t b) { return int32_t(uint32_t(a) + uint32_t(b)); }
+// A pixel far outside the surface may sit at an end of the 32-bit range; an
+// offset from it stays there instead of wrapping round onto the surface.
+int32_t Add(int32_t a, int32_t b)
+{
+    const int64_t sum = int64_t(a) + b;
+    return int32_t(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
 
 double FieldNumber(const QLineEdit* edit) { return platform::StrToFloat(edit->text().toStdString()); }
 

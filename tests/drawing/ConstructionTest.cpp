@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <cmath>
+#include <limits>
 
 using platform::clBlack;
 using platform::clRed;
@@ -269,6 +270,26 @@ TEST_F(DrawingTest, FigureFarFromTheOriginLeavesTheAxesOffTheSurface)
     platform::TCanvas probe;
     QRegion letters;
     for (QPoint at : {QPoint(135, 385), QPoint(385, 385), QPoint(135, 260)})
+        letters += QRect(at, probe.TextExtent("W"));
+    int blackOutsideLetters = 0;
+    for (int y = 0; y < 500; ++y)
+        for (int x = 0; x < 500; ++x)
+            if (Pixel(x, y) == clBlack && !letters.contains(QPoint(x, y))) ++blackOutsideLetters;
+    EXPECT_EQ(blackOutsideLetters, 0);
+}
+
+// So far away that the origin's pixel lies beyond 32 bits: the axes sit at the end of
+// the pixel range, and their arrowheads and ticks must not wrap round onto the surface.
+TEST_F(DrawingTest, FigureBeyondThePixelRangeDrawsNoStrayAxis)
+{
+    StoreFigure({{3e7, 3e7}, {3e7 + 4, 3e7}, {3e7, 3e7 + 3}});
+    ASSERT_EQ(Construct(), "");
+    EXPECT_EQ(SurfaceX(0), std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(SurfaceY(0), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(Pixel(83, 417), clRed);
+    platform::TCanvas probe;
+    QRegion letters;
+    for (QPoint at : {QPoint(93, 427), QPoint(427, 427), QPoint(93, 177)})
         letters += QRect(at, probe.TextExtent("W"));
     int blackOutsideLetters = 0;
     for (int y = 0; y < 500; ++y)
