@@ -12,9 +12,9 @@
 #include "shell/VertexStore.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <algorithm>
 #include <limits>
-#include <QLineEdit>
 
 using platform::Extended;
 
