@@ -9,6 +9,7 @@
 #include "platform/ErrorBoundary.h"
 #include "platform/Memo.h"
 #include "platform/UpDown.h"
+#include "platform/WordWrapButton.h"
 #include "shell/VertexStore.h"
 #include "platform/WindowFont.h"
 
@@ -153,7 +154,8 @@ void TForm1::BuildPolygonTab()
     Label16 = MakeLabel(p, "Label16", "y", 16, 122);
     Edit9 = MakeEdit(p, "Edit9", "", 32, 118, 81);
     Button1 = MakeButton(p, "Button1", "додати", 32, 150, 81, 25);
-    Button4 = MakeButton(p, "Button4", "Випадкові\nточки", 32, 182, 81, 37);
+    Button4 = Named(new TWordWrapButton("Випадкові точки", p), "Button4");
+    Button4->setGeometry(32, 182, 81, 37);
 
     Label22 = MakeLabel(p, "Label22", "Опуклість", 16, 240);
     Edit10 = MakeEdit(p, "Edit10", "", 96, 236, 121, true);
