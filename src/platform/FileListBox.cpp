@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 
 namespace platform {
@@ -47,6 +48,15 @@ TFileListBox::TFileListBox(QWidget* parent) : QListWidget(parent)
     // Until it is pointed elsewhere the list shows the folder the process started in.
     directory_ = CleanFolder(QDir::currentPath());
     Fill({});
+}
+
+void TFileListBox::mousePressEvent(QMouseEvent* event)
+{
+    // A press on the selected row changes no selection, yet it is a click on it.
+    QListWidgetItem* pressed = itemAt(event->position().toPoint());
+    const bool alreadySelected = pressed && pressed->isSelected();
+    QListWidget::mousePressEvent(event);
+    if (alreadySelected && event->button() == Qt::LeftButton && pressed->isSelected()) emit Click();
 }
 
 void TFileListBox::SetMask(const QString& mask)

@@ -35,11 +35,13 @@ public:
     void Update();
 
 signals:
-    // The user selected a row, with the pointer or the keyboard.
+    // The user selected a row, with the pointer or the keyboard; clicking the row
+    // that is already selected counts too.
     void Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void Fill(const QString& select);

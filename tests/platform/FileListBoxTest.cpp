@@ -127,11 +127,11 @@ TEST_F(FileListBoxTest, PointerAndArrowKeysSelectAndFireClick)
     QTest::keyClick(&list, Qt::Key_Down);
     QTest::keyClick(&list, Qt::Key_Down);  // past the last row: nothing moves
     QTest::keyClick(&list, Qt::Key_Up);
-    ClickRow(2);  // the row already selected
+    ClickRow(2);  // the row already selected: a click all the same
     const QString folder = Native(dir.path()) + QDir::separator();
     EXPECT_EQ(chosen, QStringList({folder + "BlueGauze.asz", folder + "Ember.asz", folder + "night.Blue.asz",
-                                   folder + "Ember.asz"}));
-    EXPECT_EQ(clicks.count(), 4);
+                                   folder + "Ember.asz", folder + "Ember.asz"}));
+    EXPECT_EQ(clicks.count(), 5);
 }
 
 TEST_F(FileListBoxTest, NamingAFileSelectsItWithoutAClick)
