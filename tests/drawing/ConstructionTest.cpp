@@ -38,6 +38,19 @@ void ExpectLetterAt(const QImage& surface, QPoint at, const QString& letter)
     EXPECT_TRUE(inked) << "letter " << letter.toStdString();
 }
 
+// Black pixels anywhere but in the letter boxes at these corners: axes, arrowheads, ticks.
+int BlackPixelsOutsideLetters(const QImage& surface, std::initializer_list<QPoint> letterCorners)
+{
+    platform::TCanvas probe;
+    QRegion letters;
+    for (QPoint at : letterCorners) letters += QRect(at, probe.TextExtent("W"));
+    int count = 0;
+    for (int y = 0; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x)
+            if (platform::FromQRgb(surface.pixel(x, y)) == clBlack && !letters.contains(QPoint(x, y))) ++count;
+    return count;
+}
+
 }  // namespace
 
 TEST_F(DrawingTest, DefaultTriangleFitsItsWindowAndDrawsAxesOutlineAndLetters)
@@ -267,15 +280,7 @@ TEST_F(DrawingTest, FigureFarFromTheOriginLeavesTheAxesOffTheSurface)
         ExpectLetterAt(Surface(), {135, 260}, "C");
     }
     // Blanked: the outline and its letters only; no axis, arrowhead or tick anywhere.
-    platform::TCanvas probe;
-    QRegion letters;
-    for (QPoint at : {QPoint(135, 385), QPoint(385, 385), QPoint(135, 260)})
-        letters += QRect(at, probe.TextExtent("W"));
-    int blackOutsideLetters = 0;
-    for (int y = 0; y < 500; ++y)
-        for (int x = 0; x < 500; ++x)
-            if (Pixel(x, y) == clBlack && !letters.contains(QPoint(x, y))) ++blackOutsideLetters;
-    EXPECT_EQ(blackOutsideLetters, 0);
+    EXPECT_EQ(BlackPixelsOutsideLetters(Surface(), {{135, 385}, {385, 385}, {135, 260}}), 0);
 }
 
 // So far away that the origin's pixel lies beyond 32 bits: the axes sit at the end of
@@ -287,15 +292,7 @@ TEST_F(DrawingTest, FigureBeyondThePixelRangeDrawsNoStrayAxis)
     EXPECT_EQ(SurfaceX(0), std::numeric_limits<int32_t>::min());
     EXPECT_EQ(SurfaceY(0), std::numeric_limits<int32_t>::max());
     EXPECT_EQ(Pixel(83, 417), clRed);
-    platform::TCanvas probe;
-    QRegion letters;
-    for (QPoint at : {QPoint(93, 427), QPoint(427, 427), QPoint(93, 177)})
-        letters += QRect(at, probe.TextExtent("W"));
-    int blackOutsideLetters = 0;
-    for (int y = 0; y < 500; ++y)
-        for (int x = 0; x < 500; ++x)
-            if (Pixel(x, y) == clBlack && !letters.contains(QPoint(x, y))) ++blackOutsideLetters;
-    EXPECT_EQ(blackOutsideLetters, 0);
+    EXPECT_EQ(BlackPixelsOutsideLetters(Surface(), {{93, 427}, {427, 427}, {93, 177}}), 0);
 }
 
 TEST_F(DrawingTest, LettersBeyondZFollowTheCodePage)
