@@ -28,8 +28,7 @@ constexpr int kClientHeight = 544;
 using namespace platform;
 
 TForm2::TForm2(QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QMainWindow(parent, kFixedWindowFlags)
 {
     setObjectName("Form2");
     setWindowTitle("Побудова");

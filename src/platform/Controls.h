@@ -2,6 +2,7 @@
 // Controls made as the window layouts give them: named after the control, at a
 // fixed place and size.
 #include <QString>
+#include <Qt>
 
 class QAction;
 class QCheckBox;
@@ -17,6 +18,10 @@ namespace platform {
 class TMemo;
 
 inline constexpr int kEditHeight = 21;
+
+// A window with a single fixed border: system menu and minimize button, no maximize.
+inline constexpr Qt::WindowFlags kFixedWindowFlags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 template <class T>
 T* Named(T* object, const char* name)

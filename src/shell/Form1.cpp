@@ -39,8 +39,7 @@ constexpr int kClientHeight = 426;
 using namespace platform;
 
 TForm1::TForm1(QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QMainWindow(parent, kFixedWindowFlags)
 {
     setObjectName("Form1");
     setWindowTitle(platform::ApplicationTitle());
