@@ -4,10 +4,12 @@
 
 #include "drawing/Form2.h"
 #include "drawing/VertexLetter.h"
+#include "drawing/WorldCanvas.h"
 #include "platform/FloatMath.h"
 #include "platform/Image.h"
 #include "platform/NumberFormat.h"
 #include "platform/TextConversion.h"
+#include "regular/RegularPolygon.h"
 #include "shell/Form1.h"
 #include "shell/VertexStore.h"
 
@@ -31,14 +33,7 @@ int32_t Add(int32_t a, int32_t b)
 double FieldNumber(const QLineEdit* edit) { return platform::StrToFloat(edit->text().toStdString()); }
 
 // The circle of radius r about the world origin, with the canvas's present pen and brush.
-void DrawOriginCircle(platform::TCanvas& canvas, double r)
-{
-    const int32_t x1 = SurfaceX(-r);
-    const int32_t y1 = SurfaceY(-r);
-    const int32_t x2 = SurfaceX(r);
-    const int32_t y2 = SurfaceY(r);
-    canvas.Ellipse(x1, y1, x2, y2);
-}
+void DrawOriginCircle(const TWorldCanvas& world, double r) { world.Ellipse(-r, -r, r, r); }
 
 }  // namespace
 
@@ -170,18 +165,12 @@ void TForm1::N8Click()
     form2.Edit3->setText(QString::fromStdString(FormatTwoDecimals(XMin)));
     form2.Edit4->setText(QString::fromStdString(FormatTwoDecimals(XMax)));
 
-    // The regular polygon's circles, for whatever figure is built.
-    if (CheckBox1->isChecked()) {
-        const double a = FieldNumber(Edit20);
-        const double r = ToDouble(Div(a, 2 * Sin(Div(Pi, Extended(n)))));
-        DrawOriginCircle(*canvas, r);
-    }
-    if (CheckBox2->isChecked()) {
-        const double a = FieldNumber(Edit20);
-        const double r = ToDouble(Div(a, 2 * Tan(Div(Pi, Extended(n)))));
-        DrawOriginCircle(*canvas, r);
-    }
-
+    // The regular polygon's circles, for whatever figure is built; the side is
+    // read afresh for each.
+    const TWorldCanvas world{*canvas, CurrentWorldWindow(), w, h};
+    const auto side = [this] { return FieldNumber(Edit20); };
+    if (CheckBox1->isChecked()) DrawOriginCircle(world, RegularPolygonRadius(TRegularCircle::Circumscribed, n, side));
+    if (CheckBox2->isChecked()) DrawOriginCircle(world, RegularPolygonRadius(TRegularCircle::Inscribed, n, side));
 
     DrawAxes();
 

@@ -1,5 +1,7 @@
 #include "platform/Memo.h"
 
+#include <QTextCursor>
+
 namespace platform {
 
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent)
@@ -10,9 +12,14 @@ TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent)
 
 void TMemo::Add(const QString& line)
 {
-    lines_ << line;
     updating_ = true;
-    setPlainText(lines_.join('\n'));
+    // One block appended: rewriting the whole text on every line would make a
+    // list of a thousand vertices take seconds.
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    if (!lines_.isEmpty()) cursor.insertBlock();
+    cursor.insertText(line);
+    lines_ << line;
     moveCursor(QTextCursor::End);
     updating_ = false;
 }

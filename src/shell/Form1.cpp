@@ -241,6 +241,12 @@ void TForm1::ConnectHandlers()
     OnEvent(N11, &QAction::triggered, this, [this] { N11Click(); });
     OnEvent(N15, &QAction::triggered, this, [this] { N15Click(); });
     OnEvent(N16, &QAction::triggered, this, [this] { N16Click(); });
+    // The quadrilateral tab and the regular polygon menu.
+    OnEvent(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    OnEvent(N13, &QAction::triggered, this, [this] { N13Click(); });
+    OnEvent(N12, &QAction::triggered, this, [this] { N12Click(); });
+    OnEvent(N18, &QAction::triggered, this, [this] { N18Click(); });
+    OnEvent(N19, &QAction::triggered, this, [this] { N19Click(); });
 }
 
 void TForm1::FormCreate()

@@ -168,6 +168,15 @@ public:
     // src/drawing
     void N8Click();  // the construction
 
+    // src/quadrilateral
+    void Button2Click();  // add the typed vertex
+    void N13Click();      // area
+    void N12Click();      // convexity, after the check
+
+    // src/regular
+    void N18Click();  // build the regular polygon
+    void N19Click();  // area of the polygon inscribed in the circle of the side field's radius
+
     // Refuses a vertex count the store cannot hold; true when n is usable.
     bool AcceptVertexCount(int32_t n);
 

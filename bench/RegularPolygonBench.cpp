@@ -1,0 +1,73 @@
+// The regular polygon commands on the main window with the tab's default side and
+// start angle: the build (vertices, list, check and construction) and the area
+// (vertices, list, shoelace sum), and the vertex walk alone.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include "platform/Dialogs.h"
+#include "platform/Memo.h"
+#include "platform/TextConversion.h"
+#include "regular/RegularPolygon.h"
+#include "shell/Application.h"
+#include "shell/Form1.h"
+#include "shell/VertexStore.h"
+
+namespace {
+
+class AnswerYes : public platform::DialogHost {
+public:
+    platform::Answer Question(QWidget*, const QString&, const QString&) override { return platform::Answer::Yes; }
+    void ErrorBox(QWidget*, const QString&, const QString&) override {}
+    void MessageBox(QWidget*, const QString&, const QString&) override {}
+};
+
+void BM_RegularBuild(benchmark::State& state)
+{
+    Form1->Edit19->setText(QString::number(state.range(0)));
+    for (auto _ : state) {
+        Form1->N18Click();
+        state.PauseTiming();
+        Form1->Memo3->Clear();  // the build appends to the list on every run
+        state.ResumeTiming();
+    }
+    if (!FigureAccepted) state.SkipWithError("the check refused the polygon");
+}
+BENCHMARK(BM_RegularBuild)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+void BM_RegularArea(benchmark::State& state)
+{
+    Form1->Edit19->setText(QString::number(state.range(0)));
+    for (auto _ : state) Form1->N19Click();
+}
+BENCHMARK(BM_RegularArea)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+void BM_WalkRegularPolygon(benchmark::State& state)
+{
+    const int32_t n = int32_t(state.range(0));
+    const double radius = RegularPolygonRadius(TRegularCircle::Circumscribed, n, 5);
+    for (auto _ : state) {
+        WalkRegularPolygon(n, radius, 0.3, [](int32_t i, const TVertex& v) { Vertices[i] = v; });
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_WalkRegularPolygon)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    platform::SetDecimalSeparator(',');
+    AnswerYes dialogs;
+    platform::SetDialogHost(&dialogs);
+    CreateForms();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    DestroyForms();
+    platform::SetDialogHost(nullptr);
+    return 0;
+}

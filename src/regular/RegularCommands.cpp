@@ -1,0 +1,70 @@
+// The regular polygon menu: build the polygon from the tab's fields, or list and
+// measure the polygon inscribed in the circle whose radius is the side field.
+#include "drawing/Form2.h"
+#include "platform/Memo.h"
+#include "platform/NumberFormat.h"
+#include "platform/TextConversion.h"
+#include "polygon/PolygonRules.h"
+#include "polygon/VertexText.h"
+#include "regular/RegularPolygon.h"
+#include "shell/Form1.h"
+#include "shell/VertexStore.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace {
+
+std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+// A count the store cannot hold is refused before either command changes anything;
+// a text that is no number at all is left to the conversion at its own step.
+bool CountFitsTheStore(TForm1& form)
+{
+    const std::optional<int32_t> n = platform::TryStrToInt(Text(form.Edit19));
+    return !n || form.AcceptVertexCount(*n);
+}
+
+// Each vertex goes into its slot and onto the tab's list as soon as it is computed.
+void StoreAndList(TForm1& form, int32_t index, const TVertex& vertex)
+{
+    Vertices[index] = vertex;
+    form.Memo3->Add(QString::fromStdString(FormatVertexLine(vertex.X, vertex.Y)));
+}
+
+}  // namespace
+
+void TForm1::N18Click()
+{
+    if (!CountFitsTheStore(*this)) return;
+
+    TForm2& form2 = *Form2;
+    const bool clearFirst = form2.CheckBox2->isChecked();
+    if (clearFirst) form2.Button1Click();
+
+    const int32_t n = platform::StrToInt(Text(Edit19));
+    VertexCount = n;
+    EntryCursor = 1;
+    const double side = platform::StrToFloat(Text(Edit20));
+    const double radius = RegularPolygonRadius(TRegularCircle::Circumscribed, n, side);
+    const double startAngle = DegreesToRadians(platform::StrToFloat(Text(Edit22)));
+    WalkRegularPolygon(n, radius, startAngle,
+                       [this](int32_t i, const TVertex& vertex) { StoreAndList(*this, i, vertex); });
+
+    N8Click();
+}
+
+void TForm1::N19Click()
+{
+    if (!CountFitsTheStore(*this)) return;
+
+    Memo3->Clear();
+    const int32_t n = platform::StrToInt(Text(Edit19));
+    VertexCount = n;
+    EntryCursor = 1;
+    // The side field is taken as the radius of the circle through the vertices.
+    const double radius = platform::StrToFloat(Text(Edit20));
+    WalkRegularPolygon(n, radius, 0, [this](int32_t i, const TVertex& vertex) { StoreAndList(*this, i, vertex); });
+
+    Edit17->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(n))));
+}
