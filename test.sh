@@ -4,7 +4,8 @@
 set -eu
 ORTALIS_ROOT=$(cd "$(dirname "$0")" && pwd)
 . "$ORTALIS_ROOT/scripts/deps.sh"
-ortalis_install_deps
+# The freedesktop validators check the desktop entry and the metainfo file.
+ortalis_install_deps desktop-file-utils appstream
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

@@ -1,5 +1,6 @@
-# Sourced by run.sh and test.sh: installs the Debian packages the build needs.
-ORTALIS_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev libgtest-dev libbenchmark-dev fonts-dejavu-core fonts-dejavu-extra"
+# Sourced by run.sh and test.sh: installs the Debian packages the build needs
+# (librsvg2-bin renders the icon's PNG sizes).
+ORTALIS_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev libgtest-dev libbenchmark-dev fonts-dejavu-core fonts-dejavu-extra librsvg2-bin"
 
 ortalis_missing_packages() {
     local missing="" p

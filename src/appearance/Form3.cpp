@@ -8,6 +8,7 @@
 #include "platform/WindowFont.h"
 
 #include <QDir>
+#include <QShortcut>
 
 TForm3::TForm3(TSkinManager& manager, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
@@ -18,6 +19,8 @@ TForm3::TForm3(TSkinManager& manager, QWidget* parent)
     setFont(platform::WindowFont());
     // A secondary window: closing it only hides it, and it never keeps the program alive.
     setAttribute(Qt::WA_QuitOnClose, false);
+    // Escape closes (hides) it, for those who work from the keyboard.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     platform::SetOuterGeometry(*this, 509, 41, 179, 438);
 
     FileListBox1 = new platform::TFileListBox(this);

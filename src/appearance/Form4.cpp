@@ -3,6 +3,7 @@
 #include "platform/OuterGeometry.h"
 #include "platform/WindowFont.h"
 
+#include <QShortcut>
 #include <QVBoxLayout>
 
 TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -11,6 +12,8 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window)
     setWindowTitle("Допомога");
     setFont(platform::WindowFont());
     setAttribute(Qt::WA_QuitOnClose, false);
+    // Escape closes (hides) it, for those who work from the keyboard.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     platform::SetOuterGeometry(*this, 404, 320, 660, 599);
 
     WebBrowser1 = new platform::THtmlBrowser(this);

@@ -75,6 +75,14 @@ void TForm2::BuildControls(QWidget* client)
     CheckBox1 = MakeCheckBox(client, "CheckBox1", "статичний", 0, 272, false);
     CheckBox2 = MakeCheckBox(client, "CheckBox2", "очищення", 0, 296, true);
 
+    LabelFor(Label1, Edit1);
+    LabelFor(Label2, Edit2);
+    LabelFor(Label5, Edit5);
+    LabelFor(Label3, Edit3);
+    LabelFor(Label4, Edit4);
+    // Down the column beside the picture; Up and Down in "Товщина" step the pen.
+    SetTabOrder({Edit1, Edit2, CheckBox3, Button1, Button2, Button3, Edit5, Edit3, Edit4, CheckBox1, CheckBox2});
+
     static const char* const names[] = {"Shape1", "Shape2", "Shape3", "Shape4",
                                         "Shape5", "Shape6", "Shape7", "Shape8"};
     platform::TShape** handles[] = {&Shape1, &Shape2, &Shape3, &Shape4, &Shape5, &Shape6, &Shape7, &Shape8};

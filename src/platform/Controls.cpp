@@ -61,4 +61,19 @@ QAction* MakeItem(QMenu* menu, const char* name, const QString& caption, bool vi
     return action;
 }
 
+void LabelFor(QLabel* label, QWidget* field)
+{
+    label->setBuddy(field);
+    field->setAccessibleName(label->text());
+}
+
+void SetTabOrder(std::initializer_list<QWidget*> controls)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous) QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 }  // namespace platform

@@ -3,6 +3,7 @@
 // fixed place and size.
 #include <QString>
 #include <Qt>
+#include <initializer_list>
 
 class QAction;
 class QCheckBox;
@@ -40,5 +41,11 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& captio
 // A multi-line text box with a vertical scroll bar.
 TMemo* MakeMemo(QWidget* parent, const char* name, int x, int y, int width, int height);
 QAction* MakeItem(QMenu* menu, const char* name, const QString& caption, bool visible = true);
+
+// The label names the field: it becomes the label's buddy and carries the label's
+// text as its accessible name, so a screen reader says what the field is for.
+void LabelFor(QLabel* label, QWidget* field);
+// Tab moves through the controls in this order (the order they are seen in).
+void SetTabOrder(std::initializer_list<QWidget*> controls);
 
 }  // namespace platform

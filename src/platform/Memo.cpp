@@ -7,6 +7,9 @@ namespace platform {
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab moves on to the next control, as in every other field; a list of
+    // vertices has no use for tab characters.
+    setTabChangesFocus(true);
     connect(this, &QPlainTextEdit::textChanged, this, [this] { SyncFromText(); });
 }
 

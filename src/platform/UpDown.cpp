@@ -2,6 +2,7 @@
 
 #include "platform/TextConversion.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -27,6 +28,21 @@ TUpDown::TUpDown(QLineEdit* associate, int min, int max, int position, QWidget* 
     }
     connect(upButton_, &QToolButton::clicked, this, [this] { Click(true); });
     connect(downButton_, &QToolButton::clicked, this, [this] { Click(false); });
+    if (associate_) associate_->installEventFilter(this);
+}
+
+bool TUpDown::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == associate_ && event->type() == QEvent::KeyPress && isEnabled()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+                Click(key->key() == Qt::Key_Up);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TUpDown::SetPosition(int position)

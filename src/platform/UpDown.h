@@ -1,6 +1,8 @@
 #pragma once
 // An up-down spinner bound to an edit field: each step reads the field's number,
-// steps it by one within Min..Max, writes it back and reports the click.
+// steps it by one within Min..Max, writes it back and reports the click. The
+// arrow keys Up and Down in the field step it too, read-only field or not, so
+// the spinner works from the keyboard.
 #include <QWidget>
 #include <functional>
 
@@ -28,6 +30,9 @@ public:
 
 signals:
     void Clicked(bool up);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit* associate_;

@@ -8,6 +8,7 @@
 #include "shell/Form1.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -47,6 +48,9 @@ void InstallTranslations(QApplication& app)
 int RunOrtalis(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Wayland shows the icon and name of the desktop entry with this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORTALIS_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(ORTALIS_APP_ID)));
     InstallTranslations(app);
     platform::InitDecimalSeparator();
     CreateForms();

@@ -116,6 +116,18 @@ void TForm1::BuildTriangleTab()
     Label2->setFixedWidth(560);
     Label3 = MakeLabel(p, "Label3", "", 16, 180);
     Label3->setFixedWidth(560);
+
+    LabelFor(Label6, Edit1);
+    LabelFor(Label7, Edit2);
+    LabelFor(Label8, Edit3);
+    LabelFor(Label9, Edit4);
+    LabelFor(Label10, Edit5);
+    LabelFor(Label11, Edit6);
+    LabelFor(Label28, Edit16);
+    LabelFor(Label29, Edit18);
+    LabelFor(Label30, Edit21);
+    // Row by row through the vertices, then down the areas.
+    SetTabOrder({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit16, Edit18, Edit21});
 }
 
 void TForm1::BuildQuadrilateralTab()
@@ -136,6 +148,13 @@ void TForm1::BuildQuadrilateralTab()
     Label21 = MakeLabel(p, "Label21", "Введені координати вершин", 260, 12);
     Memo2 = MakeMemo(p, "Memo2", 260, 32, 320, 290);
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    LabelFor(Label13, Edit11);
+    LabelFor(Label14, Edit12);
+    LabelFor(Label4, Edit13);
+    LabelFor(Label20, Edit14);
+    LabelFor(Label21, Memo2);
+    SetTabOrder({Edit11, Edit12, Button2, Edit13, Edit14, Memo2});
 }
 
 void TForm1::BuildPolygonTab()
@@ -165,6 +184,15 @@ void TForm1::BuildPolygonTab()
 
     Label19 = MakeLabel(p, "Label19", "Введені координати вершин", 260, 12);
     Memo1 = MakeMemo(p, "Memo1", 260, 32, 320, 290);
+
+    LabelFor(Label17, Edit7);
+    LabelFor(Label15, Edit8);
+    LabelFor(Label16, Edit9);
+    LabelFor(Label22, Edit10);
+    LabelFor(Label23, Edit15);
+    LabelFor(Label32, Edit23);
+    LabelFor(Label19, Memo1);
+    SetTabOrder({Edit7, Edit8, Edit9, Button1, Button4, Edit10, Edit15, Edit23, Memo1});
 }
 
 void TForm1::BuildRegularTab()
@@ -188,6 +216,13 @@ void TForm1::BuildRegularTab()
     CheckBox2->move(16, 250);
     Label26 = MakeLabel(p, "Label26", "Введені координати вершин", 260, 12);
     Memo3 = MakeMemo(p, "Memo3", 260, 32, 320, 290);
+
+    LabelFor(Label1, Edit19);
+    LabelFor(Label27, Edit20);
+    LabelFor(Label31, Edit22);
+    LabelFor(Label25, Edit17);
+    LabelFor(Label26, Memo3);
+    SetTabOrder({Edit19, Edit20, Edit22, Edit17, CheckBox1, CheckBox2, Memo3});
 }
 
 void TForm1::BuildMenu()
