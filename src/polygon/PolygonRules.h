@@ -5,7 +5,20 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/FloatMath.h"
 #include "shell/VertexStore.h"
+
+// The cross product of the vectors from a to b and from c to d,
+// (xb - xa)(yd - yc) - (xd - xc)(yb - ya), in extended precision and stored as a
+// double: positive when d - c turns left of b - a (y axis up), 0 when parallel.
+// Every orientation test of three points goes through it, each command choosing
+// which corner the two vectors start from, as that decides the rounding.
+inline double CrossProduct(TVertex a, TVertex b, TVertex c, TVertex d)
+{
+    using platform::Extended;
+    return platform::ToDouble((Extended(b.X) - a.X) * (Extended(d.Y) - c.Y) -
+                              (Extended(d.X) - c.X) * (Extended(b.Y) - a.Y));
+}
 
 // No caller passes more vertices than the store holds; clamping keeps the
 // closing copies (n + 1, n + 2) inside it even so, and a count below zero

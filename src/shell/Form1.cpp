@@ -241,6 +241,8 @@ void TForm1::ConnectHandlers()
     OnEvent(N11, &QAction::triggered, this, [this] { N11Click(); });
     OnEvent(N15, &QAction::triggered, this, [this] { N15Click(); });
     OnEvent(N16, &QAction::triggered, this, [this] { N16Click(); });
+    OnEvent(N20, &QAction::triggered, this, [this] { N20Click(); });
+    OnEvent(N24, &QAction::triggered, this, [this] { N24Click(); });
 }
 
 void TForm1::FormCreate()
