@@ -2,6 +2,7 @@
 // The measures of the closed polygon through the first n vertices of the store,
 // shared by the polygon, quadrilateral and hull commands and by the figure check.
 // Each writes the closing copy of vertex 1 into slot n + 1 and leaves it there.
+// Also the cross product behind the hulls' orientation tests.
 #include <algorithm>
 #include <cstdint>
 
@@ -11,8 +12,10 @@
 // The cross product of the vectors from a to b and from c to d,
 // (xb - xa)(yd - yc) - (xd - xc)(yb - ya), in extended precision and stored as a
 // double: positive when d - c turns left of b - a (y axis up), 0 when parallel.
-// Every orientation test of three points goes through it, each command choosing
-// which corner the two vectors start from, as that decides the rounding.
+// Both hulls test orientation with it, each choosing the corners its two vectors
+// start from, as that decides the rounding; the triangle's turn signs are the
+// same rule. (The convexity rule and the check's collinearity test round
+// differently: stored edges, and two products compared.)
 inline double CrossProduct(TVertex a, TVertex b, TVertex c, TVertex d)
 {
     using platform::Extended;
