@@ -13,7 +13,10 @@
 // Returns the accepted points' indices into `points`, in the order taken: the
 // hull counter-clockwise from the start; a point inside a side is listed or not
 // depending on index order, and a point that coincides with the current hull
-// point when it is tried is listed again. Empty for no points.
+// point when it is tried is listed again. Points that share the start's X
+// below it may be left for the way down the left side at the end, so part of
+// the hull (all of it, after a copy of the start) can be walked twice. Empty
+// for no points.
 //
 // Gives exactly the listing of PlainHullScans, but rejects a candidate at the
 // first point found to its right, trying first the point most likely to be
