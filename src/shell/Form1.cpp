@@ -282,6 +282,9 @@ void TForm1::ConnectHandlers()
     OnEvent(N12, &QAction::triggered, this, [this] { N12Click(); });
     OnEvent(N18, &QAction::triggered, this, [this] { N18Click(); });
     OnEvent(N19, &QAction::triggered, this, [this] { N19Click(); });
+    // The convex hulls.
+    OnEvent(N20, &QAction::triggered, this, [this] { N20Click(); });
+    OnEvent(N24, &QAction::triggered, this, [this] { N24Click(); });
 }
 
 void TForm1::FormCreate()

@@ -164,6 +164,8 @@ public:
     void ErrorClick();    // the figure check
     void N9Click();       // area
     void N10Click();      // convexity
+    void N20Click();      // convex hull by repeated scans
+    void N24Click();      // convex hull by the Jarvis march
 
     // src/drawing
     void N8Click();  // the construction

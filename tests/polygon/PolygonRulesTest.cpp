@@ -94,6 +94,22 @@ TEST(PolygonRules, NegativeCountIsAnEmptyFigure)
     EXPECT_EQ(Vertices[2].X, 3);
 }
 
+TEST(PolygonRules, CrossProductSignsAndPrecision)
+{
+    EXPECT_EQ(CrossProduct({0, 0}, {2, 0}, {0, 0}, {1, 3}), 6);   // left turn
+    EXPECT_EQ(CrossProduct({0, 0}, {2, 0}, {0, 0}, {1, -3}), -6); // right turn
+    EXPECT_EQ(CrossProduct({1, 1}, {3, 3}, {5, 5}, {4, 4}), 0);   // parallel, opposite ways
+    // (2^27 + 1)^2 - 2^27 (2^27 + 2) = 1: both products need 55 bits.
+    EXPECT_EQ(CrossProduct({0, 0}, {p27 + 1, p27 + 2}, {0, 0}, {p27, p27 + 1}), 1);
+    EXPECT_EQ(CrossProduct({0, 0}, {p27, p27 + 1}, {0, 0}, {p27 + 1, p27 + 2}), -1);
+    try {
+        CrossProduct({0, 0}, {1e200, 0}, {0, 0}, {0, 1e200});
+        ADD_FAILURE() << "no error";
+    } catch (const platform::MathError& e) {
+        EXPECT_EQ(e.Message(), platform::kOverflow);
+    }
+}
+
 // Named values are doubles: a sum, side or turn beyond their range overflows
 // where it is stored instead of running on as infinity.
 TEST(PolygonRules, ValuesBeyondDoubleRangeOverflow)

@@ -1,0 +1,43 @@
+#pragma once
+// The two convex hulls of a point set, as pure functions of the points.
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "shell/VertexStore.h"
+
+// The automatic hull: repeated scans over the points in index order, from the
+// leftmost point (the first of several). A scan tries every point not yet taken
+// and accepts it when no point lies strictly to the right of the line from the
+// current hull point through it; scans repeat until one accepts nothing.
+// Returns the accepted points' indices into `points`, in the order taken: the
+// hull counter-clockwise from the start; a point inside a side is listed or not
+// depending on index order, and a point that coincides with the current hull
+// point when it is tried is listed again. Points that share the start's X
+// below it may be left for the way down the left side at the end, so part of
+// the hull (all of it, after a copy of the start) can be walked twice. Empty
+// for no points.
+//
+// Gives exactly the listing of PlainHullScans, but rejects a candidate at the
+// first point found to its right, trying first the point most likely to be
+// there, so it does not grow with the cube of the count in practice. Points far
+// enough apart that a cross product could overflow go through PlainHullScans
+// itself, so even that failure is the same.
+std::vector<int32_t> AutomaticHull(std::span<const TVertex> points);
+
+// The same scans as they read: every candidate is tested against every point.
+// The reference AutomaticHull must agree with.
+std::vector<int32_t> PlainHullScans(std::span<const TVertex> points);
+
+// (xb - xa)^2 + (yb - ya)^2 in extended precision, stored as a double.
+double SquaredDistance(TVertex a, TVertex b);
+
+// The Jarvis march: from the lowest point (the rightmost of several, the first
+// of equal ones) each step takes the point that leaves no point to its right,
+// the farthest of several on one line, until it comes back to the start.
+// Returns the hull's corners counter-clockwise, each once; one point for a set
+// of coinciding points, the two ends for points on a line, nothing for none.
+// It takes at most as many steps as there are points: should rounding keep it
+// from coming back exactly to the start, it stops there, and the start with the
+// points of all steps but the last is the hull, never more points than it got.
+std::vector<TVertex> JarvisMarch(std::vector<TVertex> points);
