@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -128,6 +129,7 @@ TEST_F(RealDialogs, SaveAndOpenDialogsReturnTheNameAndFilter)
 
 TEST_F(RealDialogs, PrintDialogCancelReportsFalse)
 {
+    QPrinter printer;
     WhenModal([](QWidget* m) { qobject_cast<QDialog*>(m)->reject(); });
-    EXPECT_FALSE(platform::Dialogs().Print(nullptr));
+    EXPECT_FALSE(platform::Dialogs().Print(nullptr, printer));
 }
