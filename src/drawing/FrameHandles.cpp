@@ -50,8 +50,8 @@ void TForm2::FormActivate()
 
 void TForm2::DrawBand(TFrameControl control)
 {
-    const QWidget* client = centralWidget();
-    const TBounds band = LimitedBand(control, Drag, client->width(), client->height());
+    // The window canvas covers the client area exactly.
+    const TBounds band = LimitedBand(control, Drag, Canvas->width(), Canvas->height());
     Canvas->Rectangle(band.Left, band.Top, band.Left + band.Width, band.Top + band.Height);
 }
 
@@ -74,8 +74,8 @@ void TForm2::FrameMouseMove(TFrameControl control, Qt::MouseButtons held, int x,
 void TForm2::FrameMouseUp(TFrameControl control, Qt::MouseButton button, int, int)
 {
     if (button != Qt::LeftButton) return;
-    const QWidget* client = centralWidget();
-    const TBounds band = LimitedBand(control, Drag, client->width(), client->height());
+    // The window canvas covers the client area exactly.
+    const TBounds band = LimitedBand(control, Drag, Canvas->width(), Canvas->height());
     Image1->setGeometry(band.Left, band.Top, band.Width, band.Height);
     DrawBand(control);  // erases it
     PlaceHandles();

@@ -473,7 +473,10 @@ QByteArray PictureFileData(const TPicture& picture, const QString& extension)
 void WriteFileReplacing(const QString& path, const QByteArray& data)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) throw PlatformError(Quoted("Cannot create file", path, file.errorString()));
+    // Unbuffered: a buffered write that fails only when the file is closed would
+    // go unnoticed by the commit, which would then replace the old file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw PlatformError(Quoted("Cannot create file", path, file.errorString()));
     if (file.write(data) != data.size() || !file.commit())
         throw PlatformError(Quoted("Cannot create file", path, file.errorString()));
 }
