@@ -91,6 +91,10 @@ void TForm2::BuildControls(QWidget* client)
     // Last, so that it lies over every control.
     Canvas = Named(new platform::TFormCanvas(client), "Canvas");
     Canvas->setGeometry(0, 0, kClientWidth, kClientHeight);
+    // Ready for the band before the first activation too: a window shown without
+    // being activated (no window manager) can be dragged on at once.
+    Canvas->Pen.Mode = platform::PenMode::NotXor;
+    Canvas->Brush.Style = platform::BrushStyle::Clear;
 }
 
 void TForm2::BuildMenu()

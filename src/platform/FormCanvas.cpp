@@ -19,7 +19,6 @@ bool Same(const TFormCanvas::Figure& a, const TFormCanvas::Figure& b)
 TFormCanvas::TFormCanvas(QWidget* client) : QWidget(client)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_NoSystemBackground);
     setGeometry(client->rect());
     raise();
 }

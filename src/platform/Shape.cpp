@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QWindow>
 #include <cmath>
 
 namespace platform {
@@ -58,14 +59,21 @@ protected:
     {
         if (!control_) return false;
         if (event->type() != QEvent::MouseMove && event->type() != QEvent::MouseButtonRelease) return false;
-        if (watched == control_ || !watched->isWidgetType()) return false;
+        if (watched == control_) return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         // A release we never saw (a modal box took it) must not keep the pointer.
         if (mouse->buttons() == Qt::NoButton && event->type() == QEvent::MouseMove) {
             control_ = nullptr;
             return false;
         }
-        if (static_cast<QWidget*>(watched)->window() != control_->window()) return false;
+        if (watched->isWidgetType()) {
+            if (static_cast<QWidget*>(watched)->window() != control_->window()) return false;
+        } else {
+            // Once the control is hidden Qt drops the moves and the release of
+            // a held button at the window already; take them there.
+            if (control_->isVisible() || !watched->isWindowType()) return false;
+            if (static_cast<QWindow*>(watched) != control_->window()->windowHandle()) return false;
+        }
         const PointerHooks& hooks = *hooks_;
         const QPoint p = Floor(control_->mapFromGlobal(mouse->globalPosition()));
         if (event->type() == QEvent::MouseMove) {
