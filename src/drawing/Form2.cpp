@@ -3,6 +3,7 @@
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorBoundary.h"
+#include "platform/FormCanvas.h"
 #include "platform/Image.h"
 #include "platform/Shape.h"
 #include "platform/TextConversion.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -93,6 +95,14 @@ void TForm2::BuildControls(QWidget* client)
     }
     PlaceHandles();
     HideHandles();
+
+    // Last, so that it lies over every control.
+    Canvas = Named(new platform::TFormCanvas(client), "Canvas");
+    Canvas->setGeometry(0, 0, kClientWidth, kClientHeight);
+    // Ready for the band before the first activation too: a window shown without
+    // being activated (no window manager) can be dragged on at once.
+    Canvas->Pen.Mode = platform::PenMode::NotXor;
+    Canvas->Brush.Style = platform::BrushStyle::Clear;
 }
 
 void TForm2::BuildMenu()
@@ -102,6 +112,8 @@ void TForm2::BuildMenu()
     N2 = MakeItem(N1, "N2", "Записати");
     N3 = MakeItem(N1, "N3", "Прочитати");
     N4 = MakeItem(N1, "N4", "Надрукувати");
+    N5 = MakeItem(N1, "N5", "Копіювати");
+    N5->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
 }
 
 void TForm2::ConnectHandlers()
@@ -111,6 +123,11 @@ void TForm2::ConnectHandlers()
     OnEvent(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     OnEvent(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     OnEvent(UpDown1, &platform::TUpDown::Clicked, this, [this] { UpDown1Click(); });
+    OnEvent(N2, &QAction::triggered, this, [this] { N2Click(); });
+    OnEvent(N3, &QAction::triggered, this, [this] { N3Click(); });
+    OnEvent(N4, &QAction::triggered, this, [this] { N4Click(); });
+    OnEvent(N5, &QAction::triggered, this, [this] { N5Click(); });
+    ConnectPointerHandlers();
 }
 
 std::array<platform::TShape*, 8> TForm2::Handles() const

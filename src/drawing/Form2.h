@@ -1,9 +1,11 @@
 #pragma once
 // The drawing window: the picture Image1 with its frame handles, the pointer
 // read-out, the pen and window controls, and the menu "Файл".
+#include "drawing/FrameDrag.h"
 #include "platform/Canvas.h"
 
 #include <QMainWindow>
+#include <QString>
 #include <array>
 
 class QAction;
@@ -14,6 +16,7 @@ class QMenu;
 class QPushButton;
 
 namespace platform {
+class TFormCanvas;
 class TImage;
 class TShape;
 class TUpDown;
@@ -56,6 +59,16 @@ public:
     QAction* N2 = nullptr;
     QAction* N3 = nullptr;
     QAction* N4 = nullptr;
+    QAction* N5 = nullptr;
+
+    // The window's own canvas, over the client area and its controls: the
+    // rubber band of a drag is drawn on it.
+    platform::TFormCanvas* Canvas = nullptr;
+    // The drag state shared by the handles and the picture.
+    TDragState Drag;
+    // Where the save and open dialogs start: the user's pictures folder until a
+    // file has been chosen, then the folder of the file chosen last.
+    QString PictureFolder;
 
     // The colour the colour dialog returned last; it opens on it next time.
     platform::TColor ColorDialog1Color = platform::clBlack;
@@ -66,6 +79,18 @@ public:
     void Button3Click();   // figure pen colour
     void UpDown1Click();   // figure pen thickness
     void FormClose();      // hide, then reset the main window's entry
+    void FormActivate();   // hide the handles, ready the window canvas for the band
+    void N2Click();        // save the picture ("Записати")
+    void N3Click();        // load a picture file ("Прочитати")
+    void N4Click();        // print the picture ("Надрукувати")
+    void N5Click();        // copy the picture to the clipboard ("Копіювати")
+
+    // Pointer handlers of the picture and its handles (FrameHandles.cpp). The
+    // picture's move shows the world coordinates under the pointer first.
+    void Image1MouseMove(Qt::MouseButtons held, int x, int y);
+    void FrameMouseDown(TFrameControl control, Qt::MouseButton button, int x, int y);
+    void FrameMouseMove(TFrameControl control, Qt::MouseButtons held, int x, int y);
+    void FrameMouseUp(TFrameControl control, Qt::MouseButton button, int x, int y);
 
     // The eight handles, in order Shape1..Shape8.
     std::array<platform::TShape*, 8> Handles() const;
@@ -76,9 +101,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildControls(QWidget* client);
     void BuildMenu();
     void ConnectHandlers();
+    void ConnectPointerHandlers();
+    // The band of the present drag, drawn (or, drawn again, erased) in the
+    // window canvas's pen.
+    void DrawBand(TFrameControl control);
 };

@@ -1,7 +1,9 @@
 #include "platform/Dialogs.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -23,10 +25,43 @@ QStringList QtFilters(const QString& filter)
     return result;
 }
 
+// The save dialog's own overwrite question, asked about the name the save will
+// really write (the command may add an extension to the name typed).
+class FileDialog : public QFileDialog {
+public:
+    FileDialog(QWidget* owner, DialogHost::TargetName target, QStringList filters)
+        : QFileDialog(owner), target_(std::move(target)), filters_(std::move(filters))
+    {
+    }
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (target_ && !files.isEmpty() && !QFileInfo(files.first()).isDir()) {
+            const FileChoice choice{files.first(), int(filters_.indexOf(selectedNameFilter())) + 1};
+            const QFileInfo written(target_(choice));
+            if (written.exists()) {
+                const QString question =
+                    QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+                        .arg(written.fileName());
+                if (QMessageBox::warning(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
+                                         QMessageBox::No) != QMessageBox::Yes)
+                    return;
+            }
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    DialogHost::TargetName target_;
+    QStringList filters_;
+};
+
 std::optional<FileChoice> RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& filter,
-                                        int filterIndex, const QString& initialDir)
+                                        int filterIndex, const QString& initialDir,
+                                        const DialogHost::TargetName& target = {})
 {
-    QFileDialog dialog(owner);
+    FileDialog dialog(owner, target, QtFilters(filter));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -68,9 +103,9 @@ std::optional<QColor> DialogHost::ChooseColor(QWidget* owner, const QColor& init
 }
 
 std::optional<FileChoice> DialogHost::SaveFile(QWidget* owner, const QString& filter, int filterIndex,
-                                               const QString& initialDir)
+                                               const QString& initialDir, const TargetName& target)
 {
-    return RunFileDialog(owner, QFileDialog::AcceptSave, filter, filterIndex, initialDir);
+    return RunFileDialog(owner, QFileDialog::AcceptSave, filter, filterIndex, initialDir, target);
 }
 
 std::optional<FileChoice> DialogHost::OpenFile(QWidget* owner, const QString& filter, int filterIndex,
@@ -79,9 +114,8 @@ std::optional<FileChoice> DialogHost::OpenFile(QWidget* owner, const QString& fi
     return RunFileDialog(owner, QFileDialog::AcceptOpen, filter, filterIndex, initialDir);
 }
 
-bool DialogHost::Print(QWidget* owner)
+bool DialogHost::Print(QWidget* owner, QPrinter& printer)
 {
-    QPrinter printer;
     QPrintDialog dialog(&printer, owner);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -3,8 +3,10 @@
 // install a scripted host through SetDialogHost.
 #include <QColor>
 #include <QString>
+#include <functional>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace platform {
@@ -27,13 +29,18 @@ public:
     virtual Answer Question(QWidget* owner, const QString& caption, const QString& text);
     // Empty when the user cancels.
     virtual std::optional<QColor> ChooseColor(QWidget* owner, const QColor& initial);
-    // filter is "desc|pattern|desc|pattern"; empty when the user cancels.
+    // The name a save will write for a choice made in the save dialog.
+    using TargetName = std::function<QString(const FileChoice&)>;
+    // filter is "desc|pattern|desc|pattern"; empty when the user cancels. With a
+    // target name, the dialog asks its own question before a file of that name
+    // would be replaced, and stays open when the user says no.
     virtual std::optional<FileChoice> SaveFile(QWidget* owner, const QString& filter, int filterIndex,
-                                               const QString& initialDir);
+                                               const QString& initialDir, const TargetName& target = {});
     virtual std::optional<FileChoice> OpenFile(QWidget* owner, const QString& filter, int filterIndex,
                                                const QString& initialDir);
-    // The standard print dialog; false when the user cancels.
-    virtual bool Print(QWidget* owner);
+    // The standard print dialog on that printer, which keeps what the user
+    // chose in it; false when the user cancels.
+    virtual bool Print(QWidget* owner, QPrinter& printer);
 };
 
 DialogHost& Dialogs();

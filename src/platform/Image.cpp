@@ -24,8 +24,8 @@ void TImage::paintEvent(QPaintEvent* event)
     painter.drawImage(QPoint(0, 0), image);
 }
 
-void TImage::mousePressEvent(QMouseEvent* event) { DispatchMouseDown(*this, event); }
-void TImage::mouseMoveEvent(QMouseEvent* event) { DispatchMouseMove(*this, event); }
-void TImage::mouseReleaseEvent(QMouseEvent* event) { DispatchMouseUp(*this, event); }
+void TImage::mousePressEvent(QMouseEvent* event) { DispatchMouseDown(*this, *this, event); }
+void TImage::mouseMoveEvent(QMouseEvent* event) { DispatchMouseMove(*this, *this, event); }
+void TImage::mouseReleaseEvent(QMouseEvent* event) { DispatchMouseUp(*this, *this, event); }
 
 }  // namespace platform

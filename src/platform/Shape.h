@@ -19,9 +19,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// Routes Qt's pointer events of a control to its hooks, each inside the error boundary.
-void DispatchMouseDown(const PointerHooks& hooks, QMouseEvent* event);
-void DispatchMouseMove(const PointerHooks& hooks, QMouseEvent* event);
-void DispatchMouseUp(const PointerHooks& hooks, QMouseEvent* event);
+// Routes Qt's pointer events of a control to its hooks, each inside the error
+// boundary. A press captures the pointer for the control until the last button
+// is released: the moves and the release reach its hooks, in its coordinates,
+// wherever the pointer goes, even when the control hides itself meanwhile
+// (which ends Qt's own grab).
+void DispatchMouseDown(QWidget& control, const PointerHooks& hooks, QMouseEvent* event);
+void DispatchMouseMove(QWidget& control, const PointerHooks& hooks, QMouseEvent* event);
+void DispatchMouseUp(QWidget& control, const PointerHooks& hooks, QMouseEvent* event);
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include "platform/Shape.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -92,16 +93,20 @@ TEST_F(DrawingTest, WindowLayoutAndStartTexts)
     EXPECT_EQ(f.N1->objectName(), "N1");
     EXPECT_EQ(f.N1->title(), "Файл");
     const QList<QAction*> items = f.N1->actions();
-    ASSERT_EQ(items.size(), 3);
+    ASSERT_EQ(items.size(), 4);
     EXPECT_EQ(items[0], f.N2);
     EXPECT_EQ(items[1], f.N3);
     EXPECT_EQ(items[2], f.N4);
+    EXPECT_EQ(items[3], f.N5);
     EXPECT_EQ(f.N2->objectName(), "N2");
     EXPECT_EQ(f.N2->text(), "Записати");
     EXPECT_EQ(f.N3->objectName(), "N3");
     EXPECT_EQ(f.N3->text(), "Прочитати");
     EXPECT_EQ(f.N4->objectName(), "N4");
     EXPECT_EQ(f.N4->text(), "Надрукувати");
+    EXPECT_EQ(f.N5->objectName(), "N5");
+    EXPECT_EQ(f.N5->text(), "Копіювати");
+    EXPECT_EQ(f.N5->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
     EXPECT_EQ(f.menuBar()->actions().size(), 1);
 }
 

@@ -6,10 +6,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -128,6 +130,50 @@ TEST_F(RealDialogs, SaveAndOpenDialogsReturnTheNameAndFilter)
 
 TEST_F(RealDialogs, PrintDialogCancelReportsFalse)
 {
+    QPrinter printer;
     WhenModal([](QWidget* m) { qobject_cast<QDialog*>(m)->reject(); });
-    EXPECT_FALSE(platform::Dialogs().Print(nullptr));
+    EXPECT_FALSE(platform::Dialogs().Print(nullptr, printer));
+}
+
+TEST_F(RealDialogs, SaveDialogAsksBeforeReplacingTheFileTheSaveWillWrite)
+{
+    QTemporaryDir dir;
+    QFile existing(dir.filePath("picture.bmp"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    const auto target = [](const platform::FileChoice& choice) { return choice.FileName + ".bmp"; };
+
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        SCOPED_TRACE(answer == QMessageBox::No ? "no" : "yes");
+        Seen question;
+        bool stillOpen = false;
+        WhenModal([&](QWidget* m) {
+            auto* dialog = qobject_cast<QFileDialog*>(m);
+            ASSERT_NE(dialog, nullptr);
+            dialog->findChild<QLineEdit*>()->setText("picture");  // the save adds ".bmp"
+            WhenModal([&](QWidget* box) { Inspect(box, question, answer); });
+            QMetaObject::invokeMethod(dialog, "accept");
+            stillOpen = dialog->isVisible();
+            if (stillOpen) dialog->reject();
+        });
+        const auto chosen = platform::Dialogs().SaveFile(nullptr, "*.bmp|*.bmp", 1, dir.path(), target);
+        EXPECT_TRUE(question.text.contains("picture.bmp")) << question.text.toStdString();
+        EXPECT_EQ(question.icon, QMessageBox::Warning);
+        EXPECT_EQ(stillOpen, answer == QMessageBox::No);
+        EXPECT_EQ(chosen.has_value(), answer == QMessageBox::Yes);
+        if (QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?") !=
+            "%1 already exists.\nDo you want to replace it?") {
+            EXPECT_FALSE(question.text.contains("already exists"));  // in Ukrainian
+        }
+    }
+
+    // A name that will not replace anything is taken without a question.
+    WhenModal([&](QWidget* m) {
+        auto* dialog = qobject_cast<QFileDialog*>(m);
+        dialog->findChild<QLineEdit*>()->setText("other");
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const auto other = platform::Dialogs().SaveFile(nullptr, "*.bmp|*.bmp", 1, dir.path(), target);
+    ASSERT_TRUE(other.has_value());
+    EXPECT_EQ(other->FileName, dir.filePath("other"));
 }

@@ -3,13 +3,14 @@
 #include "QtPrinters.h"
 #include "platform/Dialogs.h"
 
+#include <QPrinter>
 #include <deque>
 #include <utility>
 #include <vector>
 
 struct ShownDialog {
     QString Kind;  // "error", "message", "question", "color", "save", "open", "print"
-    QString Caption;
+    QString Caption;  // file dialogs: the filter and the filter index
     QString Text;
 };
 
@@ -23,6 +24,8 @@ public:
     std::deque<std::optional<QColor>> Colors;                   // for ChooseColor; cancel when empty
     std::deque<std::optional<platform::FileChoice>> Files;      // for SaveFile/OpenFile; cancel when empty
     std::deque<bool> Prints;                                    // for Print; cancel when empty
+    QString PrintToPdf;  // when set, an accepted print dialog chooses a PDF file of this name
+    platform::DialogHost::TargetName LastSaveTarget;            // what the save dialog would ask about
     QColor LastColorInitial;
 
     void ErrorBox(QWidget*, const QString& caption, const QString& text) override
@@ -44,20 +47,28 @@ public:
         LastColorInitial = initial;
         return Pop(Colors, std::optional<QColor>{});
     }
-    std::optional<platform::FileChoice> SaveFile(QWidget*, const QString&, int, const QString& dir) override
+    std::optional<platform::FileChoice> SaveFile(QWidget*, const QString& filter, int index, const QString& dir,
+                                                 const TargetName& target) override
     {
-        Shown.push_back({"save", {}, dir});
+        Shown.push_back({"save", QString("%1 %2").arg(filter).arg(index), dir});
+        LastSaveTarget = target;
         return Pop(Files, std::optional<platform::FileChoice>{});
     }
-    std::optional<platform::FileChoice> OpenFile(QWidget*, const QString&, int, const QString& dir) override
+    std::optional<platform::FileChoice> OpenFile(QWidget*, const QString& filter, int index,
+                                                 const QString& dir) override
     {
-        Shown.push_back({"open", {}, dir});
+        Shown.push_back({"open", QString("%1 %2").arg(filter).arg(index), dir});
         return Pop(Files, std::optional<platform::FileChoice>{});
     }
-    bool Print(QWidget*) override
+    bool Print(QWidget*, QPrinter& printer) override
     {
         Shown.push_back({"print", {}, {}});
-        return Pop(Prints, false);
+        const bool accepted = Pop(Prints, false);
+        if (accepted && !PrintToPdf.isEmpty()) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(PrintToPdf);
+        }
+        return accepted;
     }
 
 private:

@@ -1,0 +1,257 @@
+#include "DrawingFixture.h"
+#include "drawing/PictureFileCommands.h"
+#include "platform/PictureFile.h"
+#include "platform/PicturePrint.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+using platform::FileChoice;
+
+namespace {
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QImage Gradient(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, 90));
+    return image;
+}
+
+// The message of the error the command raised, or "".
+template <class F>
+std::string ErrorOf(F&& command)
+{
+    try {
+        command();
+    } catch (const platform::Error& e) {
+        return e.what();
+    }
+    return {};
+}
+
+class PictureFileCommandsTest : public DrawingTest {
+protected:
+    void SetUp() override
+    {
+        DrawingTest::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        // The print file goes to the temporary folder: this test's own.
+        savedTmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", dir.path().toUtf8());
+        StoreDefaultTriangle();
+        ASSERT_EQ(Construct(), "");
+    }
+    void TearDown() override
+    {
+        qputenv("TMPDIR", savedTmp);
+        DrawingTest::TearDown();
+    }
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); }
+    void Save(const QString& name, int filterIndex)
+    {
+        dialogs.Files = {FileChoice{Path(name), filterIndex}};
+        Form2->N2Click();
+    }
+    void Load(const QString& name)
+    {
+        dialogs.Files = {FileChoice{Path(name), 1}};
+        Form2->N3Click();
+    }
+
+    QTemporaryDir dir;
+    QByteArray savedTmp;
+};
+
+}  // namespace
+
+TEST_F(PictureFileCommandsTest, SaveWritesTheBitmapWithTheFiltersExtension)
+{
+    const QImage drawing = Surface();
+    // A resize by the handles is not in the bitmap until the next clear.
+    Form2->Image1->setGeometry(96, 8, 300, 200);
+    Save("picture", 1);
+    ASSERT_EQ(Files(), QStringList{"picture.bmp"});
+    const QImage saved = platform::DecodeBmp(Contents(Path("picture.bmp")));
+    EXPECT_EQ(saved.size(), QSize(500, 500));
+    EXPECT_EQ(saved, drawing);
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Shown[0].Kind, "save");
+    EXPECT_EQ(dialogs.Shown[0].Caption, "*.bmp|*.bmp|*.jpg|*.jpg|*.png|*.png 1");
+
+    Save("picture", 2);  // only the JPEG file
+    EXPECT_EQ(Files(), (QStringList{"picture.bmp", "picture.jpg"}));
+    const QImage jpeg = platform::DecodeJpeg(Contents(Path("picture.jpg")));
+    EXPECT_EQ(jpeg.size(), QSize(500, 500));
+
+    Save("picture", 3);
+    EXPECT_EQ(platform::DecodePng(Contents(Path("picture.png"))), drawing);
+    EXPECT_EQ(dialogs.Shown.back().Caption, "*.bmp|*.bmp|*.jpg|*.jpg|*.png|*.png 1");  // always opens on "*.bmp"
+}
+
+TEST_F(PictureFileCommandsTest, TheExtensionIsAddedOnlyWhenMissing)
+{
+    struct Case {
+        const char* chosen;
+        int filter;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"a", 1, "a.bmp"},        {"b.bmp", 1, "b.bmp"},       {"c.BMP", 1, "c.BMP"},
+        {"d.jpg", 1, "d.jpg.bmp"}, {"e", 2, "e.jpg"},          {"f.JPG", 2, "f.JPG"},
+        {"g.jpeg", 2, "g.jpeg.jpg"}, {"h", 3, "h.png"},        {"i.Png", 3, "i.Png"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        EXPECT_EQ(SaveFileName(c.chosen, c.filter), c.written);
+        Save(c.chosen, c.filter);
+        EXPECT_TRUE(QFile::exists(Path(c.written)));
+    }
+    EXPECT_EQ(size_t(Files().size()), std::size(cases));  // nothing else was written
+    EXPECT_EQ(SaveFileName("x", 4), "");
+
+    // The save dialog asks before replacing the name that will be written.
+    ASSERT_TRUE(dialogs.LastSaveTarget);
+    EXPECT_EQ(dialogs.LastSaveTarget(FileChoice{Path("a"), 1}), Path("a.bmp"));
+    EXPECT_EQ(dialogs.LastSaveTarget(FileChoice{Path("a.jpg"), 2}), Path("a.jpg"));
+}
+
+TEST_F(PictureFileCommandsTest, CancelledDialogsChangeNothing)
+{
+    const QImage drawing = Surface();
+    Form2->N2Click();
+    Form2->N3Click();
+    Form2->N4Click();
+    EXPECT_EQ(dialogs.Shown.size(), 3u);
+    EXPECT_TRUE(Files().isEmpty());
+    EXPECT_EQ(Surface(), drawing);
+    EXPECT_EQ(Form2->PictureFolder, "");
+}
+
+TEST_F(PictureFileCommandsTest, LoadReadsEachFormatAndOnlyABitmapCanBeDrawnOn)
+{
+    const QImage drawing = Surface();
+    Save("drawn", 1);
+    Save("drawn", 3);
+    const QByteArray jpeg = platform::EncodeJpeg(Gradient(120, 80), 90);
+    platform::WriteFileReplacing(Path("photo.JPEG"), jpeg);
+
+    Load("photo.JPEG");
+    EXPECT_EQ(Form2->Image1->Picture().GraphicKind(), platform::TPicture::Kind::Jpeg);
+    EXPECT_EQ(Surface().size(), QSize(120, 80));
+    EXPECT_EQ(Form2->Image1->size(), QSize(500, 500));  // the control keeps its size
+    EXPECT_EQ(ErrorOf([] { Form2->Button1Click(); }), "Can only modify an image if it contains a bitmap");
+    EXPECT_EQ(Construct(), "Can only modify an image if it contains a bitmap");
+
+    // Saved as JPEG its data are written again unchanged; as BMP it is real BMP data.
+    Save("again", 2);
+    EXPECT_EQ(Contents(Path("again.jpg")), jpeg);
+    Save("again", 1);
+    EXPECT_EQ(platform::DecodeBmp(Contents(Path("again.bmp"))), platform::DecodeJpeg(jpeg));
+
+    Load("drawn.bmp");
+    EXPECT_EQ(Form2->Image1->Picture().GraphicKind(), platform::TPicture::Kind::Bitmap);
+    EXPECT_EQ(Surface(), drawing);
+    EXPECT_EQ(Construct(), "");  // drawable again
+
+    Load("photo.JPEG");
+    Load("drawn.png");
+    EXPECT_EQ(Form2->Image1->Picture().GraphicKind(), platform::TPicture::Kind::Bitmap);
+    EXPECT_EQ(Surface(), drawing);
+}
+
+TEST_F(PictureFileCommandsTest, AFailedLoadSaysWhyAndKeepsThePicture)
+{
+    const QByteArray bmp = platform::EncodeBmp(Gradient(20, 20));
+    platform::WriteFileReplacing(Path("damaged.bmp"), bmp.left(bmp.size() - 10));
+    platform::WriteFileReplacing(Path("damaged.jpg"), platform::EncodeJpeg(Gradient(64, 64), 90).left(300));
+    platform::WriteFileReplacing(Path("picture.gif"), "GIF89a");
+    const QImage drawing = Surface();
+    const std::pair<const char*, std::string> cases[] = {
+        {"damaged.bmp", "Bitmap image is not valid"},
+        {"damaged.jpg", "JPEG error #" + std::to_string(JWRN_JPEG_EOF)},
+        {"missing.bmp", "Cannot open file \"" + Path("missing.bmp").toStdString() + "\". No such file or directory"},
+        {"picture.gif", "Unknown picture file extension (.gif)"},
+    };
+    for (const auto& [name, message] : cases) {
+        SCOPED_TRACE(name);
+        dialogs.Files = {FileChoice{Path(name), 1}};
+        EXPECT_EQ(ErrorOf([] { Form2->N3Click(); }), message);
+        EXPECT_EQ(Form2->Image1->Picture().GraphicKind(), platform::TPicture::Kind::Bitmap);
+        EXPECT_EQ(Surface(), drawing);
+    }
+}
+
+TEST_F(PictureFileCommandsTest, PrintWritesTheTemporaryBitmapAndPrintsIt)
+{
+    dialogs.Prints = {true, true, true};
+    dialogs.PrintToPdf = Path("printed.pdf");
+    Form2->N4Click();
+    const QString tempgraf = platform::PrintFilePath();
+    EXPECT_EQ(tempgraf, Path("tempgraf.bmp"));
+    EXPECT_EQ(platform::DecodeBmp(Contents(tempgraf)), Surface());
+    const QByteArray pdf = Contents(Path("printed.pdf"));
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_TRUE(pdf.contains("/Image"));
+
+    // Every print replaces the file; a JPEG picture is printed from real BMP data.
+    const QByteArray jpeg = platform::EncodeJpeg(Gradient(30, 10), 90);
+    platform::WriteFileReplacing(Path("photo.jpg"), jpeg);
+    Load("photo.jpg");
+    Form2->N4Click();
+    EXPECT_EQ(platform::DecodeBmp(Contents(tempgraf)), platform::DecodeJpeg(jpeg));
+
+    // A printer that can't start says so.
+    dialogs.PrintToPdf = Path("no/such/folder/printed.pdf");
+    EXPECT_EQ(ErrorOf([] { Form2->N4Click(); }), "Printer selected is not valid");
+}
+
+TEST_F(PictureFileCommandsTest, CopyPutsThePictureOnTheClipboard)
+{
+    Form2->N5Click();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), Surface());
+
+    const QByteArray jpeg = platform::EncodeJpeg(Gradient(30, 10), 90);
+    platform::WriteFileReplacing(Path("photo.jpg"), jpeg);
+    Load("photo.jpg");
+    Form2->N5Click();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), platform::DecodeJpeg(jpeg));
+}
+
+TEST_F(PictureFileCommandsTest, DialogsStartInThePicturesFolderThenInTheFolderLastUsed)
+{
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", dir.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", dir.filePath(".config").toUtf8());
+    EXPECT_EQ(InitialPictureFolder(), dir.path());  // no pictures folder: home
+    QDir(dir.path()).mkdir("Pictures");
+    EXPECT_EQ(InitialPictureFolder(), dir.filePath("Pictures"));
+
+    QDir(dir.path()).mkdir("work");
+    dialogs.Files = {FileChoice{dir.filePath("work/one"), 1}};
+    Form2->N2Click();
+    dialogs.Files = {FileChoice{Path("drawn.bmp"), 1}};
+    EXPECT_EQ(ErrorOf([] { Form2->N3Click(); }).rfind("Cannot open file", 0), 0u);
+    Form2->N2Click();  // cancelled
+    qputenv("HOME", savedHome);
+    qunsetenv("XDG_CONFIG_HOME");
+
+    ASSERT_EQ(dialogs.Shown.size(), 3u);
+    EXPECT_EQ(dialogs.Shown[0].Text, dir.filePath("Pictures"));
+    EXPECT_EQ(dialogs.Shown[1].Kind, "open");
+    EXPECT_EQ(dialogs.Shown[1].Text, dir.filePath("work"));
+    EXPECT_EQ(dialogs.Shown[2].Text, dir.path());  // the folder of the file opened last
+}
