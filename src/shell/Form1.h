@@ -168,6 +168,15 @@ public:
     // src/drawing
     void N8Click();  // the construction
 
+    // src/triangle
+    void N4Click();   // build the triangle
+    void N2Click();   // does it exist
+    void N3Click();   // three areas
+    void N5Click();   // side lengths
+    void N21Click();  // circumscribed (first method) and inscribed circles
+    void N22Click();  // circumscribed circle
+    void N23Click();  // as N21Click, from floating-point fields
+
     // Refuses a vertex count the store cannot hold; true when n is usable.
     bool AcceptVertexCount(int32_t n);
 

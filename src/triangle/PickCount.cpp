@@ -1,0 +1,211 @@
+#include "triangle/PickCount.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <utility>
+
+using platform::Extended;
+
+namespace {
+
+Wide Abs(Wide v) { return v < 0 ? -v : v; }
+
+// floor(a / b) for b > 0.
+Wide FloorDiv(Wide a, Wide b)
+{
+    Wide q = a / b;
+    if (a % b < 0) --q;
+    return q;
+}
+
+// floor((n0 + k * step) / den) for k = 0, 1, 2, ... and den > 0, by additions
+// only: a division per line would cost more than the rest of the line's work.
+class FloorStepper {
+public:
+    FloorStepper() = default;
+    FloorStepper(Wide n0, Wide step, Wide den) : den_(int64_t(den))
+    {
+        q_ = FloorDiv(n0, den);
+        r_ = int64_t(n0 - q_ * den);
+        stepQ_ = FloorDiv(step, den);
+        stepR_ = int64_t(step - stepQ_ * den);
+    }
+    void Next()
+    {
+        q_ += stepQ_;
+        r_ += stepR_;  // both below den <= 2^32: no overflow
+        if (r_ >= den_) {
+            r_ -= den_;
+            ++q_;
+        }
+    }
+    Wide Floor() const { return q_; }
+    Wide Ceil() const { return q_ + (r_ != 0); }
+    bool Exact() const { return r_ == 0; }
+
+private:
+    Wide q_ = 0;
+    int64_t r_ = 0;
+    Wide stepQ_ = 0;
+    int64_t stepR_ = 0;
+    int64_t den_ = 1;
+};
+
+struct Point64 {
+    int64_t X = 0;
+    int64_t Y = 0;
+};
+
+// Calls progress every kLinesPerProgressCall lines; false when it asked to stop.
+class ProgressEvery {
+public:
+    ProgressEvery(const CountProgress& progress, int64_t lines) : progress_(progress), lines_(lines) {}
+    bool Line(int64_t done)
+    {
+        if (!progress_ || ++sinceCall_ < kLinesPerProgressCall) return true;
+        sinceCall_ = 0;
+        return progress_(double(done) / double(lines_));
+    }
+
+private:
+    const CountProgress& progress_;
+    int64_t lines_;
+    int64_t sinceCall_ = 0;
+};
+
+// Three collinear points: the closed triangle is the segment between the two
+// extreme points, and its lattice points are all on the boundary.
+std::optional<TPickCount> CountFlat(std::array<Point64, 3> p, const CountProgress& progress)
+{
+    const auto less = [](const Point64& a, const Point64& b) { return a.X != b.X ? a.X < b.X : a.Y < b.Y; };
+    const Point64 u = *std::min_element(p.begin(), p.end(), less);
+    const Point64 v = *std::max_element(p.begin(), p.end(), less);
+    if (u.X == v.X) return TPickCount{0, uint64_t(v.Y - u.Y) + 1};  // one column, every point of it
+
+    // Column x holds a point of the segment when (v.Y - u.Y) * (x - u.X) / (v.X - u.X) is whole.
+    const int64_t lines = v.X - u.X + 1;
+    ProgressEvery calls(progress, lines);
+    FloorStepper y(0, Wide(v.Y) - u.Y, Wide(v.X) - u.X);
+    TPickCount count;
+    for (int64_t k = 0; k < lines; ++k, y.Next()) {
+        count.Boundary += y.Exact();
+        if (!calls.Line(k + 1)) return std::nullopt;
+    }
+    return count;
+}
+
+}  // namespace
+
+std::optional<TPickCount> CountLatticePoints(const TLatticeTriangle& t, const CountProgress& progress)
+{
+    std::array<Point64, 3> p{{{t.A.X, t.A.Y}, {t.B.X, t.B.Y}, {t.C.X, t.C.Y}}};
+    const auto [xLo, xHi] = std::minmax({p[0].X, p[1].X, p[2].X});
+    const auto [yLo, yHi] = std::minmax({p[0].Y, p[1].Y, p[2].Y});
+    // Walk the shorter side: mirroring in the diagonal keeps every count.
+    if (xHi - xLo > yHi - yLo)
+        for (Point64& q : p) std::swap(q.X, q.Y);
+    const int64_t xMin = std::min({p[0].X, p[1].X, p[2].X});
+    const int64_t xMax = std::max({p[0].X, p[1].X, p[2].X});
+
+    const Wide d = (Wide(p[1].X) - p[0].X) * (Wide(p[2].Y) - p[0].Y) - (Wide(p[2].X) - p[0].X) * (Wide(p[1].Y) - p[0].Y);
+    if (d == 0) return CountFlat(p, progress);
+    const int s = d > 0 ? 1 : -1;
+
+    // Each side U -> V keeps the points on the triangle's side of its line:
+    // a * y >= a * U.Y + b * (x - U.X) with a, b the side's steps times the
+    // orientation. a > 0 bounds y from below, a < 0 from above; a = 0 is an
+    // upright side, which bounds nothing inside the box.
+    struct Side {
+        int kind = 0;  // +1 lower bound, -1 upper bound, 0 upright
+        int64_t uprightX = 0;
+        FloorStepper bound;
+    };
+    std::array<Side, 3> sides;
+    for (int i = 0; i < 3; ++i) {
+        const Point64 u = p[i];
+        const Point64 v = p[(i + 1) % 3];
+        const Wide a = s * (Wide(v.X) - u.X);
+        const Wide b = s * (Wide(v.Y) - u.Y);
+        const Wide n0 = a * u.Y + b * (Wide(xMin) - u.X);
+        Side& side = sides[i];
+        if (a > 0) {
+            side.kind = 1;
+            side.bound = FloorStepper(n0, b, a);  // y >= ceil(n / a)
+        } else if (a < 0) {
+            side.kind = -1;
+            side.bound = FloorStepper(-n0, -b, -a);  // y <= floor(-n / -a)
+        } else {
+            side.uprightX = u.X;
+        }
+    }
+
+    const int64_t lines = xMax - xMin + 1;
+    ProgressEvery calls(progress, lines);
+    TPickCount count;
+    for (int64_t k = 0; k < lines; ++k) {
+        const int64_t x = xMin + k;
+        Wide lo = std::numeric_limits<int64_t>::min();
+        Wide hi = std::numeric_limits<int64_t>::max();
+        bool onUpright = false;
+        for (const Side& side : sides) {
+            if (side.kind > 0)
+                lo = std::max(lo, side.bound.Ceil());
+            else if (side.kind < 0)
+                hi = std::min(hi, side.bound.Floor());
+            else
+                onUpright |= side.uprightX == x;
+        }
+        if (lo <= hi) {
+            const uint64_t run = uint64_t(hi - lo) + 1;
+            uint64_t boundary = run;
+            if (!onUpright) {
+                // The points of the sides on this line: where a side's bound is whole.
+                std::array<Wide, 3> found{};
+                int n = 0;
+                for (const Side& side : sides) {
+                    if (side.kind == 0 || !side.bound.Exact()) continue;
+                    const Wide y = side.bound.Floor();
+                    if (y < lo || y > hi) continue;
+                    if (std::find(found.begin(), found.begin() + n, y) == found.begin() + n) found[n++] = y;
+                }
+                boundary = uint64_t(n);
+            }
+            count.Boundary += boundary;
+            count.Interior += run - boundary;
+        }
+        for (Side& side : sides)
+            if (side.kind != 0) side.bound.Next();
+        if (!calls.Line(k + 1)) return std::nullopt;
+    }
+    return count;
+}
+
+TPickCount ScanLatticePoints(const TLatticeTriangle& t)
+{
+    const Wide v = Abs(Determinant(t.A, t.B, t.C));
+    const int64_t xMin = std::min({t.A.X, t.B.X, t.C.X});
+    const int64_t xMax = std::max({t.A.X, t.B.X, t.C.X});
+    const int64_t yMin = std::min({t.A.Y, t.B.Y, t.C.Y});
+    const int64_t yMax = std::max({t.A.Y, t.B.Y, t.C.Y});
+    TPickCount count;
+    for (int64_t i = xMin; i <= xMax; ++i)
+        for (int64_t j = yMin; j <= yMax; ++j) {
+            const TLatticePoint p{int32_t(i), int32_t(j)};
+            const Wide s1 = Abs(Determinant(t.A, t.B, p));
+            const Wide s2 = Abs(Determinant(t.A, p, t.C));
+            const Wide s3 = Abs(Determinant(p, t.B, t.C));
+            if (s1 + s2 + s3 != v) continue;
+            if (s1 != 0 && s2 != 0 && s3 != 0)
+                ++count.Interior;
+            else
+                ++count.Boundary;
+        }
+    return count;
+}
+
+double PickArea(const TPickCount& count, double area)
+{
+    if (!(area > 0)) return area;
+    return platform::ToDouble(Extended(count.Boundary) * 0.5 + Extended(count.Interior) - 1);
+}
