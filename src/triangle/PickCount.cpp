@@ -21,33 +21,36 @@ Wide FloorDiv(Wide a, Wide b)
 
 // floor((n0 + k * step) / den) for k = 0, 1, 2, ... and den > 0, by additions
 // only: a division per line would cost more than the rest of the line's work.
+// Q holds the quotients: 64 bits where they fit, else 128.
+template <class Q>
 class FloorStepper {
 public:
     FloorStepper() = default;
     FloorStepper(Wide n0, Wide step, Wide den) : den_(int64_t(den))
     {
-        q_ = FloorDiv(n0, den);
-        r_ = int64_t(n0 - q_ * den);
-        stepQ_ = FloorDiv(step, den);
-        stepR_ = int64_t(step - stepQ_ * den);
+        const Wide q = FloorDiv(n0, den);
+        const Wide stepQ = FloorDiv(step, den);
+        q_ = Q(q);
+        r_ = int64_t(n0 - q * den);
+        stepQ_ = Q(stepQ);
+        stepR_ = int64_t(step - stepQ * den);
     }
     void Next()
     {
-        q_ += stepQ_;
+        // Without a branch: the carry comes as it likes and would mislead the predictor.
         r_ += stepR_;  // both below den <= 2^32: no overflow
-        if (r_ >= den_) {
-            r_ -= den_;
-            ++q_;
-        }
+        const int64_t carry = r_ >= den_;
+        r_ -= den_ & -carry;
+        q_ += stepQ_ + Q(carry);
     }
-    Wide Floor() const { return q_; }
-    Wide Ceil() const { return q_ + (r_ != 0); }
+    Q Floor() const { return q_; }
+    Q Ceil() const { return q_ + (r_ != 0); }
     bool Exact() const { return r_ == 0; }
 
 private:
-    Wide q_ = 0;
+    Q q_ = 0;
     int64_t r_ = 0;
-    Wide stepQ_ = 0;
+    Q stepQ_ = 0;
     int64_t stepR_ = 0;
     int64_t den_ = 1;
 };
@@ -86,10 +89,72 @@ std::optional<TPickCount> CountFlat(std::array<Point64, 3> p, const CountProgres
     // Column x holds a point of the segment when (v.Y - u.Y) * (x - u.X) / (v.X - u.X) is whole.
     const int64_t lines = v.X - u.X + 1;
     ProgressEvery calls(progress, lines);
-    FloorStepper y(0, Wide(v.Y) - u.Y, Wide(v.X) - u.X);
+    FloorStepper<Wide> y(0, Wide(v.Y) - u.Y, Wide(v.X) - u.X);
     TPickCount count;
     for (int64_t k = 0; k < lines; ++k, y.Next()) {
         count.Boundary += y.Exact();
+        if (!calls.Line(k + 1)) return std::nullopt;
+    }
+    return count;
+}
+
+struct SideLine {
+    int Kind = 0;  // +1 bounds y from below, -1 from above, 0 upright
+    int64_t UprightX = 0;
+    Wide N0 = 0, Step = 0, Den = 1;
+};
+
+template <class Q>
+std::optional<TPickCount> WalkLines(const std::array<SideLine, 3>& lineOf, int64_t xMin, int64_t lines,
+                                    const CountProgress& progress)
+{
+    struct Side {
+        int Kind = 0;
+        int64_t UprightX = 0;
+        FloorStepper<Q> Bound;
+    };
+    std::array<Side, 3> sides;
+    for (int i = 0; i < 3; ++i) {
+        sides[i].Kind = lineOf[i].Kind;
+        sides[i].UprightX = lineOf[i].UprightX;
+        if (lineOf[i].Kind != 0) sides[i].Bound = FloorStepper<Q>(lineOf[i].N0, lineOf[i].Step, lineOf[i].Den);
+    }
+
+    ProgressEvery calls(progress, lines);
+    TPickCount count;
+    for (int64_t k = 0; k < lines; ++k) {
+        const int64_t x = xMin + k;
+        Q lo = std::numeric_limits<int64_t>::min();
+        Q hi = std::numeric_limits<int64_t>::max();
+        bool onUpright = false;
+        for (const Side& side : sides) {
+            if (side.Kind > 0)
+                lo = std::max(lo, side.Bound.Ceil());
+            else if (side.Kind < 0)
+                hi = std::min(hi, side.Bound.Floor());
+            else
+                onUpright |= side.UprightX == x;
+        }
+        if (lo <= hi) {
+            const uint64_t run = uint64_t(hi - lo) + 1;
+            uint64_t boundary = run;
+            if (!onUpright) {
+                // The points of the sides on this line: where a side's bound is whole.
+                std::array<Q, 3> found{};
+                int n = 0;
+                for (const Side& side : sides) {
+                    if (side.Kind == 0 || !side.Bound.Exact()) continue;
+                    const Q y = side.Bound.Floor();
+                    if (y < lo || y > hi) continue;
+                    if (std::find(found.begin(), found.begin() + n, y) == found.begin() + n) found[n++] = y;
+                }
+                boundary = uint64_t(n);
+            }
+            count.Boundary += boundary;
+            count.Interior += run - boundary;
+        }
+        for (Side& side : sides)
+            if (side.Kind != 0) side.Bound.Next();
         if (!calls.Line(k + 1)) return std::nullopt;
     }
     return count;
@@ -116,69 +181,31 @@ std::optional<TPickCount> CountLatticePoints(const TLatticeTriangle& t, const Co
     // a * y >= a * U.Y + b * (x - U.X) with a, b the side's steps times the
     // orientation. a > 0 bounds y from below, a < 0 from above; a = 0 is an
     // upright side, which bounds nothing inside the box.
-    struct Side {
-        int kind = 0;  // +1 lower bound, -1 upper bound, 0 upright
-        int64_t uprightX = 0;
-        FloorStepper bound;
-    };
-    std::array<Side, 3> sides;
+    std::array<SideLine, 3> sides;
+    const int64_t lines = xMax - xMin + 1;
+    bool narrow = true;
     for (int i = 0; i < 3; ++i) {
         const Point64 u = p[i];
         const Point64 v = p[(i + 1) % 3];
         const Wide a = s * (Wide(v.X) - u.X);
         const Wide b = s * (Wide(v.Y) - u.Y);
         const Wide n0 = a * u.Y + b * (Wide(xMin) - u.X);
-        Side& side = sides[i];
-        if (a > 0) {
-            side.kind = 1;
-            side.bound = FloorStepper(n0, b, a);  // y >= ceil(n / a)
-        } else if (a < 0) {
-            side.kind = -1;
-            side.bound = FloorStepper(-n0, -b, -a);  // y <= floor(-n / -a)
-        } else {
-            side.uprightX = u.X;
+        SideLine& side = sides[i];
+        if (a == 0) {
+            side.UprightX = u.X;
+            continue;
         }
+        // y >= ceil(n / a), or y <= floor(-n / -a).
+        side.Kind = a > 0 ? 1 : -1;
+        side.N0 = a > 0 ? n0 : -n0;
+        side.Step = a > 0 ? b : -b;
+        side.Den = a > 0 ? a : -a;
+        // The bound runs straight from its first line to its last.
+        constexpr Wide kNarrow = Wide(1) << 62;
+        for (const Wide q : {FloorDiv(side.N0, side.Den), FloorDiv(side.N0 + (lines - 1) * side.Step, side.Den)})
+            narrow = narrow && q > -kNarrow && q < kNarrow;
     }
-
-    const int64_t lines = xMax - xMin + 1;
-    ProgressEvery calls(progress, lines);
-    TPickCount count;
-    for (int64_t k = 0; k < lines; ++k) {
-        const int64_t x = xMin + k;
-        Wide lo = std::numeric_limits<int64_t>::min();
-        Wide hi = std::numeric_limits<int64_t>::max();
-        bool onUpright = false;
-        for (const Side& side : sides) {
-            if (side.kind > 0)
-                lo = std::max(lo, side.bound.Ceil());
-            else if (side.kind < 0)
-                hi = std::min(hi, side.bound.Floor());
-            else
-                onUpright |= side.uprightX == x;
-        }
-        if (lo <= hi) {
-            const uint64_t run = uint64_t(hi - lo) + 1;
-            uint64_t boundary = run;
-            if (!onUpright) {
-                // The points of the sides on this line: where a side's bound is whole.
-                std::array<Wide, 3> found{};
-                int n = 0;
-                for (const Side& side : sides) {
-                    if (side.kind == 0 || !side.bound.Exact()) continue;
-                    const Wide y = side.bound.Floor();
-                    if (y < lo || y > hi) continue;
-                    if (std::find(found.begin(), found.begin() + n, y) == found.begin() + n) found[n++] = y;
-                }
-                boundary = uint64_t(n);
-            }
-            count.Boundary += boundary;
-            count.Interior += run - boundary;
-        }
-        for (Side& side : sides)
-            if (side.kind != 0) side.bound.Next();
-        if (!calls.Line(k + 1)) return std::nullopt;
-    }
-    return count;
+    return narrow ? WalkLines<int64_t>(sides, xMin, lines, progress) : WalkLines<Wide>(sides, xMin, lines, progress);
 }
 
 TPickCount ScanLatticePoints(const TLatticeTriangle& t)
