@@ -9,12 +9,12 @@ using platform::Extended;
 
 namespace {
 
-Wide Abs(Wide v) { return v < 0 ? -v : v; }
+WideInt Abs(WideInt v) { return v < 0 ? -v : v; }
 
 // floor(a / b) for b > 0.
-Wide FloorDiv(Wide a, Wide b)
+WideInt FloorDiv(WideInt a, WideInt b)
 {
-    Wide q = a / b;
+    WideInt q = a / b;
     if (a % b < 0) --q;
     return q;
 }
@@ -26,10 +26,10 @@ template <class Q>
 class FloorStepper {
 public:
     FloorStepper() = default;
-    FloorStepper(Wide n0, Wide step, Wide den) : den_(int64_t(den))
+    FloorStepper(WideInt n0, WideInt step, WideInt den) : den_(int64_t(den))
     {
-        const Wide q = FloorDiv(n0, den);
-        const Wide stepQ = FloorDiv(step, den);
+        const WideInt q = FloorDiv(n0, den);
+        const WideInt stepQ = FloorDiv(step, den);
         q_ = Q(q);
         r_ = int64_t(n0 - q * den);
         stepQ_ = Q(stepQ);
@@ -89,7 +89,7 @@ std::optional<TPickCount> CountFlat(std::array<Point64, 3> p, const CountProgres
     // Column x holds a point of the segment when (v.Y - u.Y) * (x - u.X) / (v.X - u.X) is whole.
     const int64_t lines = v.X - u.X + 1;
     ProgressEvery calls(progress, lines);
-    FloorStepper<Wide> y(0, Wide(v.Y) - u.Y, Wide(v.X) - u.X);
+    FloorStepper<WideInt> y(0, WideInt(v.Y) - u.Y, WideInt(v.X) - u.X);
     TPickCount count;
     for (int64_t k = 0; k < lines; ++k, y.Next()) {
         count.Boundary += y.Exact();
@@ -101,7 +101,7 @@ std::optional<TPickCount> CountFlat(std::array<Point64, 3> p, const CountProgres
 struct SideLine {
     int Kind = 0;  // +1 bounds y from below, -1 from above, 0 upright
     int64_t UprightX = 0;
-    Wide N0 = 0, Step = 0, Den = 1;
+    WideInt N0 = 0, Step = 0, Den = 1;
 };
 
 template <class Q>
@@ -173,7 +173,8 @@ std::optional<TPickCount> CountLatticePoints(const TLatticeTriangle& t, const Co
     const int64_t xMin = std::min({p[0].X, p[1].X, p[2].X});
     const int64_t xMax = std::max({p[0].X, p[1].X, p[2].X});
 
-    const Wide d = (Wide(p[1].X) - p[0].X) * (Wide(p[2].Y) - p[0].Y) - (Wide(p[2].X) - p[0].X) * (Wide(p[1].Y) - p[0].Y);
+    const WideInt d = (WideInt(p[1].X) - p[0].X) * (WideInt(p[2].Y) - p[0].Y) -
+                      (WideInt(p[2].X) - p[0].X) * (WideInt(p[1].Y) - p[0].Y);
     if (d == 0) return CountFlat(p, progress);
     const int s = d > 0 ? 1 : -1;
 
@@ -187,9 +188,9 @@ std::optional<TPickCount> CountLatticePoints(const TLatticeTriangle& t, const Co
     for (int i = 0; i < 3; ++i) {
         const Point64 u = p[i];
         const Point64 v = p[(i + 1) % 3];
-        const Wide a = s * (Wide(v.X) - u.X);
-        const Wide b = s * (Wide(v.Y) - u.Y);
-        const Wide n0 = a * u.Y + b * (Wide(xMin) - u.X);
+        const WideInt a = s * (WideInt(v.X) - u.X);
+        const WideInt b = s * (WideInt(v.Y) - u.Y);
+        const WideInt n0 = a * u.Y + b * (WideInt(xMin) - u.X);
         SideLine& side = sides[i];
         if (a == 0) {
             side.UprightX = u.X;
@@ -201,16 +202,16 @@ std::optional<TPickCount> CountLatticePoints(const TLatticeTriangle& t, const Co
         side.Step = a > 0 ? b : -b;
         side.Den = a > 0 ? a : -a;
         // The bound runs straight from its first line to its last.
-        constexpr Wide kNarrow = Wide(1) << 62;
-        for (const Wide q : {FloorDiv(side.N0, side.Den), FloorDiv(side.N0 + (lines - 1) * side.Step, side.Den)})
+        constexpr WideInt kNarrow = WideInt(1) << 62;
+        for (const WideInt q : {FloorDiv(side.N0, side.Den), FloorDiv(side.N0 + (lines - 1) * side.Step, side.Den)})
             narrow = narrow && q > -kNarrow && q < kNarrow;
     }
-    return narrow ? WalkLines<int64_t>(sides, xMin, lines, progress) : WalkLines<Wide>(sides, xMin, lines, progress);
+    return narrow ? WalkLines<int64_t>(sides, xMin, lines, progress) : WalkLines<WideInt>(sides, xMin, lines, progress);
 }
 
 TPickCount ScanLatticePoints(const TLatticeTriangle& t)
 {
-    const Wide v = Abs(Determinant(t.A, t.B, t.C));
+    const WideInt v = Abs(Determinant(t.A, t.B, t.C));
     const int64_t xMin = std::min({t.A.X, t.B.X, t.C.X});
     const int64_t xMax = std::max({t.A.X, t.B.X, t.C.X});
     const int64_t yMin = std::min({t.A.Y, t.B.Y, t.C.Y});
@@ -219,9 +220,9 @@ TPickCount ScanLatticePoints(const TLatticeTriangle& t)
     for (int64_t i = xMin; i <= xMax; ++i)
         for (int64_t j = yMin; j <= yMax; ++j) {
             const TLatticePoint p{int32_t(i), int32_t(j)};
-            const Wide s1 = Abs(Determinant(t.A, t.B, p));
-            const Wide s2 = Abs(Determinant(t.A, p, t.C));
-            const Wide s3 = Abs(Determinant(p, t.B, t.C));
+            const WideInt s1 = Abs(Determinant(t.A, t.B, p));
+            const WideInt s2 = Abs(Determinant(t.A, p, t.C));
+            const WideInt s3 = Abs(Determinant(p, t.B, t.C));
             if (s1 + s2 + s3 != v) continue;
             if (s1 != 0 && s2 != 0 && s3 != 0)
                 ++count.Interior;

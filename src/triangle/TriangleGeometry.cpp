@@ -9,8 +9,8 @@ using platform::ToDouble;
 
 unsigned __int128 SquaredDistance(TLatticePoint p, TLatticePoint q)
 {
-    const Wide dx = Wide(p.X) - q.X;
-    const Wide dy = Wide(p.Y) - q.Y;
+    const WideInt dx = WideInt(p.X) - q.X;
+    const WideInt dy = WideInt(p.Y) - q.Y;
     return static_cast<unsigned __int128>(dx * dx) + static_cast<unsigned __int128>(dy * dy);
 }
 
@@ -40,15 +40,15 @@ std::string SideLengthsCaption(const TSideLengths& s)
     return "AB=" + FormatTwoDecimals(s.AB) + "  BC=" + FormatTwoDecimals(s.BC) + "   AC=" + FormatTwoDecimals(s.AC);
 }
 
-Wide Determinant(TLatticePoint p1, TLatticePoint p2, TLatticePoint p3)
+WideInt Determinant(TLatticePoint p1, TLatticePoint p2, TLatticePoint p3)
 {
-    const Wide x1 = p1.X, y1 = p1.Y, x2 = p2.X, y2 = p2.Y, x3 = p3.X, y3 = p3.Y;
+    const WideInt x1 = p1.X, y1 = p1.Y, x2 = p2.X, y2 = p2.Y, x3 = p3.X, y3 = p3.Y;
     return x1 * y2 - x2 * y1 + x2 * y3 - x3 * y2 + x3 * y1 - x1 * y3;
 }
 
 double TriangleArea(TLatticePoint p1, TLatticePoint p2, TLatticePoint p3)
 {
-    const Wide d = Determinant(p1, p2, p3);
+    const WideInt d = Determinant(p1, p2, p3);
     return double(d < 0 ? -d : d) * 0.5;
 }
 
@@ -67,7 +67,8 @@ double PointDistance(double x1, double y1, double x2, double y2)
 
 double VertexAngle(TVertex v, TVertex q, TVertex r)
 {
-    const double dot = ToDouble((Extended(q.X) - v.X) * (Extended(r.X) - v.X) + (Extended(q.Y) - v.Y) * (Extended(r.Y) - v.Y));
+    const double dot =
+        ToDouble((Extended(q.X) - v.X) * (Extended(r.X) - v.X) + (Extended(q.Y) - v.Y) * (Extended(r.Y) - v.Y));
     const double u = ToDouble(Div(Div(dot, PointDistance(v.X, v.Y, q.X, q.Y)), PointDistance(v.X, v.Y, r.X, r.Y)));
     // The arc-cosine through the arc-tangent: |u| just above 1 has no root.
     return ToDouble(platform::ArcTan2(Sqrt(1 - Extended(u) * u), u));

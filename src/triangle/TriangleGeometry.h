@@ -24,7 +24,7 @@ struct TLatticeTriangle {
 
 // Squares, determinants and their partial sums of 32-bit coordinates need up to
 // 66 bits, so they are carried in 128 bits and never wrap.
-using Wide = __int128;
+using WideInt = __int128;
 
 // (xp - xq)^2 + (yp - yq)^2, exact.
 unsigned __int128 SquaredDistance(TLatticePoint p, TLatticePoint q);
@@ -46,7 +46,7 @@ bool TriangleExists(const TSideLengths& sides);
 std::string SideLengthsCaption(const TSideLengths& sides);
 
 // x1*y2 - x2*y1 + x2*y3 - x3*y2 + x3*y1 - x1*y3, exact.
-Wide Determinant(TLatticePoint p1, TLatticePoint p2, TLatticePoint p3);
+WideInt Determinant(TLatticePoint p1, TLatticePoint p2, TLatticePoint p3);
 // |Determinant| * 0.5 as a double.
 double TriangleArea(TLatticePoint p1, TLatticePoint p2, TLatticePoint p3);
 

@@ -31,7 +31,7 @@ TPickCount Count(const TLatticeTriangle& t)
     return count.value_or(TPickCount{});
 }
 
-Wide Gcd(Wide a, Wide b)
+WideInt Gcd(WideInt a, WideInt b)
 {
     if (a < 0) a = -a;
     if (b < 0) b = -b;
@@ -43,9 +43,9 @@ Wide Gcd(Wide a, Wide b)
 // divisors, interior points by Pick's theorem.
 TPickCount ByTheorem(const TLatticeTriangle& t)
 {
-    const auto side = [](TLatticePoint p, TLatticePoint q) { return Gcd(Wide(q.X) - p.X, Wide(q.Y) - p.Y); };
-    const Wide boundary = side(t.A, t.B) + side(t.B, t.C) + side(t.C, t.A);
-    Wide twiceArea = Determinant(t.A, t.B, t.C);
+    const auto side = [](TLatticePoint p, TLatticePoint q) { return Gcd(WideInt(q.X) - p.X, WideInt(q.Y) - p.Y); };
+    const WideInt boundary = side(t.A, t.B) + side(t.B, t.C) + side(t.C, t.A);
+    WideInt twiceArea = Determinant(t.A, t.B, t.C);
     if (twiceArea < 0) twiceArea = -twiceArea;
     return {uint64_t((twiceArea - boundary + 2) / 2), uint64_t(boundary)};
 }
@@ -118,7 +118,7 @@ TEST(PickCount, AgreesWithTheScanOnRandomTriangles)
 
 TEST(PickCount, HugeCoordinatesCountExactly)
 {
-    // Wide boxes that are short one way: the count walks the short way, through
+    // WideInt boxes that are short one way: the count walks the short way, through
     // the whole 32-bit range the other way.
     const TLatticeTriangle cases[] = {
         Tri(kMin, kMin, kMax, kMin + 1000, 0, kMin + 517),

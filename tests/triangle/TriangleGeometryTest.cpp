@@ -97,7 +97,7 @@ TEST_F(TriangleGeometry, DeterminantAndAreaAreExact)
     EXPECT_EQ(TriangleArea({0, 3}, {4, 0}, {0, 0}), 6.0);  // clockwise as well
     EXPECT_EQ(TriangleArea({0, 0}, {1, 0}, {2, 0}), 0.0);
     EXPECT_EQ(TriangleArea({0, 0}, {70000, 0}, {0, 70000}), 2450000000.0);
-    const Wide span = (Wide(1) << 32) - 1;
+    const WideInt span = (WideInt(1) << 32) - 1;
     EXPECT_TRUE(Determinant({kMin, kMin}, {kMax, kMin}, {kMin, kMax}) == span * span);
     EXPECT_TRUE(Determinant({kMin, kMax}, {kMax, kMin}, {kMin, kMin}) == -span * span);
     EXPECT_EQ(TriangleArea({kMin, kMin}, {kMax, kMin}, {kMin, kMax}), double(span * span) * 0.5);
