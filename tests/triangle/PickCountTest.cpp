@@ -111,7 +111,9 @@ TEST(PickCount, AgreesWithTheScanOnRandomTriangles)
             const TPickCount count = Count(t);
             ASSERT_EQ(count, ScanLatticePoints(t));
             const double area = TriangleArea(t.A, t.B, t.C);
-            if (area > 0) ASSERT_EQ(PickArea(count, area), area);
+            if (area > 0) {
+                ASSERT_EQ(PickArea(count, area), area);
+            }
         }
     }
 }
