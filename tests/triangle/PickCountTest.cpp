@@ -101,12 +101,15 @@ TEST(PickCount, AgreesWithTheScanOnRandomTriangles)
         for (int i = 0; i < 300; ++i) {
             TLatticeTriangle t{point(), point(), point()};
             // Every fourth one flat or on an axis line.
-            if (i % 4 == 1) t.C = {t.A.X + 2 * (t.B.X - t.A.X), t.A.Y + 2 * (t.B.Y - t.A.Y)};
+            if (i % 4 == 1) {
+                // C beyond B on the line AB, or on B where that leaves the family's box.
+                const int64_t cx = 2 * int64_t(t.B.X) - t.A.X, cy = 2 * int64_t(t.B.Y) - t.A.Y;
+                const bool inside = cx >= f.baseX && cx <= int64_t(f.baseX) + f.spanX && cy >= f.baseY &&
+                                    cy <= int64_t(f.baseY) + f.spanY;
+                t.C = inside ? TLatticePoint{int32_t(cx), int32_t(cy)} : t.B;
+            }
             if (i % 4 == 2) t.B.Y = t.A.Y;
             if (i % 4 == 3) t.C.X = t.B.X;
-            if (i % 4 == 1 && (t.C.X < f.baseX || t.C.X > f.baseX + f.spanX || t.C.Y < f.baseY ||
-                               t.C.Y > f.baseY + f.spanY))
-                t.C = t.B;  // stay inside the range
             SCOPED_TRACE(Show(t));
             const TPickCount count = Count(t);
             ASSERT_EQ(count, ScanLatticePoints(t));
