@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <utility>
 
 using platform::Extended;
@@ -21,8 +20,7 @@ WideInt FloorDiv(WideInt a, WideInt b)
 
 // floor((n0 + k * step) / den) for k = 0, 1, 2, ... and den > 0, by additions
 // only: a division per line would cost more than the rest of the line's work.
-// Q holds the quotients: 64 bits where they fit, else 128.
-template <class Q>
+// Along one side the quotients stay within the side's rise, below 2^33.
 class FloorStepper {
 public:
     FloorStepper() = default;
@@ -30,9 +28,9 @@ public:
     {
         const WideInt q = FloorDiv(n0, den);
         const WideInt stepQ = FloorDiv(step, den);
-        q_ = Q(q);
+        q_ = int64_t(q);
         r_ = int64_t(n0 - q * den);
-        stepQ_ = Q(stepQ);
+        stepQ_ = int64_t(stepQ);
         stepR_ = int64_t(step - stepQ * den);
     }
     void Next()
@@ -41,16 +39,16 @@ public:
         r_ += stepR_;  // both below den <= 2^32: no overflow
         const int64_t carry = r_ >= den_;
         r_ -= den_ & -carry;
-        q_ += stepQ_ + Q(carry);
+        q_ += stepQ_ + carry;
     }
-    Q Floor() const { return q_; }
-    Q Ceil() const { return q_ + (r_ != 0); }
+    int64_t Floor() const { return q_; }
+    int64_t Ceil() const { return q_ + (r_ != 0); }
     bool Exact() const { return r_ == 0; }
 
 private:
-    Q q_ = 0;
+    int64_t q_ = 0;
     int64_t r_ = 0;
-    Q stepQ_ = 0;
+    int64_t stepQ_ = 0;
     int64_t stepR_ = 0;
     int64_t den_ = 1;
 };
@@ -89,7 +87,7 @@ std::optional<TPickCount> CountFlat(std::array<Point64, 3> p, const CountProgres
     // Column x holds a point of the segment when (v.Y - u.Y) * (x - u.X) / (v.X - u.X) is whole.
     const int64_t lines = v.X - u.X + 1;
     ProgressEvery calls(progress, lines);
-    FloorStepper<WideInt> y(0, WideInt(v.Y) - u.Y, WideInt(v.X) - u.X);
+    FloorStepper y(0, WideInt(v.Y) - u.Y, WideInt(v.X) - u.X);
     TPickCount count;
     for (int64_t k = 0; k < lines; ++k, y.Next()) {
         count.Boundary += y.Exact();
@@ -98,66 +96,52 @@ std::optional<TPickCount> CountFlat(std::array<Point64, 3> p, const CountProgres
     return count;
 }
 
-struct SideLine {
-    int Kind = 0;  // +1 bounds y from below, -1 from above, 0 upright
-    int64_t UprightX = 0;
-    WideInt N0 = 0, Step = 0, Den = 1;
+// The y of a side on the lines x = from, from + 1, ...: p.Y + floor or ceil of
+// (q.Y - p.Y) * (x - p.X) / (q.X - p.X), with p.X < q.X.
+class SideStepper {
+public:
+    SideStepper(Point64 p, Point64 q, int64_t from)
+        : baseY_(p.Y), rise_(WideInt(q.Y - p.Y) * (from - p.X), q.Y - p.Y, q.X - p.X)
+    {
+    }
+    int64_t Floor() const { return baseY_ + rise_.Floor(); }
+    int64_t Ceil() const { return baseY_ + rise_.Ceil(); }
+    // The side passes through a lattice point of this line.
+    bool Exact() const { return rise_.Exact(); }
+    void Next() { rise_.Next(); }
+
+private:
+    int64_t baseY_;
+    FloorStepper rise_;
 };
 
-template <class Q>
-std::optional<TPickCount> WalkLines(const std::array<SideLine, 3>& lineOf, int64_t xMin, int64_t lines,
-                                    const CountProgress& progress)
+// Lines from .. to between the long side and one short side; the long side is
+// the lower bound when longBelow. A line on an upright side is boundary whole.
+bool WalkPhase(int64_t from, int64_t to, SideStepper longSide, SideStepper shortSide, bool longBelow,
+               int64_t uprightX, int64_t& done, ProgressEvery& calls, TPickCount& count)
 {
-    struct Side {
-        int Kind = 0;
-        int64_t UprightX = 0;
-        FloorStepper<Q> Bound;
-    };
-    std::array<Side, 3> sides;
-    for (int i = 0; i < 3; ++i) {
-        sides[i].Kind = lineOf[i].Kind;
-        sides[i].UprightX = lineOf[i].UprightX;
-        if (lineOf[i].Kind != 0) sides[i].Bound = FloorStepper<Q>(lineOf[i].N0, lineOf[i].Step, lineOf[i].Den);
-    }
-
-    ProgressEvery calls(progress, lines);
-    TPickCount count;
-    for (int64_t k = 0; k < lines; ++k) {
-        const int64_t x = xMin + k;
-        Q lo = std::numeric_limits<int64_t>::min();
-        Q hi = std::numeric_limits<int64_t>::max();
-        bool onUpright = false;
-        for (const Side& side : sides) {
-            if (side.Kind > 0)
-                lo = std::max(lo, side.Bound.Ceil());
-            else if (side.Kind < 0)
-                hi = std::min(hi, side.Bound.Floor());
-            else
-                onUpright |= side.UprightX == x;
-        }
+    SideStepper& lower = longBelow ? longSide : shortSide;
+    SideStepper& upper = longBelow ? shortSide : longSide;
+    for (int64_t x = from; x <= to; ++x) {
+        const int64_t lo = lower.Ceil();
+        const int64_t hi = upper.Floor();
         if (lo <= hi) {
             const uint64_t run = uint64_t(hi - lo) + 1;
             uint64_t boundary = run;
-            if (!onUpright) {
-                // The points of the sides on this line: where a side's bound is whole.
-                std::array<Q, 3> found{};
-                int n = 0;
-                for (const Side& side : sides) {
-                    if (side.Kind == 0 || !side.Bound.Exact()) continue;
-                    const Q y = side.Bound.Floor();
-                    if (y < lo || y > hi) continue;
-                    if (std::find(found.begin(), found.begin() + n, y) == found.begin() + n) found[n++] = y;
-                }
-                boundary = uint64_t(n);
+            if (x != uprightX) {
+                // Where a side meets the line at a lattice point; both only at a vertex.
+                const bool onLower = lower.Exact();
+                const bool onUpper = upper.Exact() && !(onLower && hi == lo);
+                boundary = uint64_t(onLower) + uint64_t(onUpper);
             }
             count.Boundary += boundary;
             count.Interior += run - boundary;
         }
-        for (Side& side : sides)
-            if (side.Kind != 0) side.Bound.Next();
-        if (!calls.Line(k + 1)) return std::nullopt;
+        lower.Next();
+        upper.Next();
+        if (!calls.Line(++done)) return false;
     }
-    return count;
+    return true;
 }
 
 }  // namespace
@@ -170,43 +154,34 @@ std::optional<TPickCount> CountLatticePoints(const TLatticeTriangle& t, const Co
     // Walk the shorter side: mirroring in the diagonal keeps every count.
     if (xHi - xLo > yHi - yLo)
         for (Point64& q : p) std::swap(q.X, q.Y);
-    const int64_t xMin = std::min({p[0].X, p[1].X, p[2].X});
-    const int64_t xMax = std::max({p[0].X, p[1].X, p[2].X});
 
-    const WideInt d = (WideInt(p[1].X) - p[0].X) * (WideInt(p[2].Y) - p[0].Y) -
-                      (WideInt(p[2].X) - p[0].X) * (WideInt(p[1].Y) - p[0].Y);
-    if (d == 0) return CountFlat(p, progress);
-    const int s = d > 0 ? 1 : -1;
+    // By x: v0 leftmost, v2 rightmost. Every line meets the long side v0 v2 and
+    // one short side: v0 v1 up to v1's line, v1 v2 after it.
+    std::sort(p.begin(), p.end(), [](const Point64& a, const Point64& b) { return a.X < b.X; });
+    const Point64 v0 = p[0], v1 = p[1], v2 = p[2];
+    const WideInt turn =
+        (WideInt(v2.X) - v0.X) * (WideInt(v1.Y) - v0.Y) - (WideInt(v1.X) - v0.X) * (WideInt(v2.Y) - v0.Y);
+    if (turn == 0) return CountFlat(p, progress);
+    const bool longBelow = turn > 0;  // v1 lies above the long side
 
-    // Each side U -> V keeps the points on the triangle's side of its line:
-    // a * y >= a * U.Y + b * (x - U.X) with a, b the side's steps times the
-    // orientation. a > 0 bounds y from below, a < 0 from above; a = 0 is an
-    // upright side, which bounds nothing inside the box.
-    std::array<SideLine, 3> sides;
-    const int64_t lines = xMax - xMin + 1;
-    bool narrow = true;
-    for (int i = 0; i < 3; ++i) {
-        const Point64 u = p[i];
-        const Point64 v = p[(i + 1) % 3];
-        const WideInt a = s * (WideInt(v.X) - u.X);
-        const WideInt b = s * (WideInt(v.Y) - u.Y);
-        const WideInt n0 = a * u.Y + b * (WideInt(xMin) - u.X);
-        SideLine& side = sides[i];
-        if (a == 0) {
-            side.UprightX = u.X;
-            continue;
-        }
-        // y >= ceil(n / a), or y <= floor(-n / -a).
-        side.Kind = a > 0 ? 1 : -1;
-        side.N0 = a > 0 ? n0 : -n0;
-        side.Step = a > 0 ? b : -b;
-        side.Den = a > 0 ? a : -a;
-        // The bound runs straight from its first line to its last.
-        constexpr WideInt kNarrow = WideInt(1) << 62;
-        for (const WideInt q : {FloorDiv(side.N0, side.Den), FloorDiv(side.N0 + (lines - 1) * side.Step, side.Den)})
-            narrow = narrow && q > -kNarrow && q < kNarrow;
+    ProgressEvery calls(progress, v2.X - v0.X + 1);
+    int64_t done = 0;
+    TPickCount count;
+    int64_t from = v0.X;
+    if (v0.X < v1.X) {
+        // The line of v1 belongs here; when v1 v2 is upright it is that side's line.
+        if (!WalkPhase(v0.X, v1.X, SideStepper(v0, v2, v0.X), SideStepper(v0, v1, v0.X), longBelow,
+                       v1.X == v2.X ? v1.X : v0.X - 1, done, calls, count))
+            return std::nullopt;
+        from = v1.X + 1;
     }
-    return narrow ? WalkLines<int64_t>(sides, xMin, lines, progress) : WalkLines<WideInt>(sides, xMin, lines, progress);
+    if (v1.X < v2.X) {
+        // When v0 v1 is upright, the first line here is that side's.
+        if (!WalkPhase(from, v2.X, SideStepper(v0, v2, from), SideStepper(v1, v2, from), longBelow,
+                       v0.X == v1.X ? v0.X : from - 1, done, calls, count))
+            return std::nullopt;
+    }
+    return count;
 }
 
 TPickCount ScanLatticePoints(const TLatticeTriangle& t)
