@@ -1,7 +1,7 @@
 #pragma once
-// Drawing in world units: a canvas, the world window it shows and the surface's
-// size in pixels, each point mapped with WorldToPixelX / WorldToPixelY. It works
-// on any image, so circles and the like can be drawn and checked on a bare one.
+// A canvas seen in world units: the canvas together with the world window and the
+// surface size that map onto it, so a drawing in world coordinates can be made, and
+// tested, on any image.
 #include "drawing/WorldMapping.h"
 #include "platform/Canvas.h"
 
@@ -16,29 +16,24 @@ struct TPixelBox {
     friend bool operator==(const TPixelBox&, const TPixelBox&) = default;
 };
 
-class TWorldCanvas {
-public:
-    TWorldCanvas(platform::TCanvas& canvas, const TWorldWindow& window, int32_t width, int32_t height)
-        : canvas_(canvas), window_(window), width_(width), height_(height)
-    {
-    }
+struct TWorldCanvas {
+    platform::TCanvas& Canvas;
+    TWorldWindow Window;
+    int32_t Width = 0;
+    int32_t Height = 0;
 
-    platform::TCanvas& Canvas() const { return canvas_; }
-    const TWorldWindow& Window() const { return window_; }
+    // In extended precision, so a sum such as centre - radius maps unrounded.
+    int32_t X(platform::Extended x) const { return WorldToPixelX(x, Window, Width); }
+    int32_t Y(platform::Extended y) const { return WorldToPixelY(y, Window, Height); }
 
-    int32_t PixelX(platform::Extended x) const { return WorldToPixelX(x, window_, width_); }
-    int32_t PixelY(platform::Extended y) const { return WorldToPixelY(y, window_, height_); }
+    // The ellipse over the box between two world corners, each corner mapped on its
+    // own (x1 before y1 before x2 before y2), with the canvas's pen and brush.
+    void Ellipse(double x1, double y1, double x2, double y2) const;
 
-    // The box of the circle about (cx, cy) with radius r: (PixelX(cx - r), PixelY(cy - r))
-    // and (PixelX(cx + r), PixelY(cy + r)); each edge is one extended-precision
-    // expression, the sum with the radius included. Y1 is the lower edge on screen.
+    // The box of the circle about (cx, cy) with radius r: (X(cx - r), Y(cy - r)) and
+    // (X(cx + r), Y(cy + r)), each edge one extended-precision expression with the
+    // radius inside it. Y1 is the lower edge on screen.
     TPixelBox CircleBox(double cx, double cy, double r) const;
     // The complete, unfilled outline of that circle in the canvas's present pen.
     void CircleOutline(double cx, double cy, double r) const;
-
-private:
-    platform::TCanvas& canvas_;
-    TWorldWindow window_;
-    int32_t width_;
-    int32_t height_;
 };

@@ -21,7 +21,7 @@ void DrawTriangleCircles(const TForm1& form, const TTrianglePoints& input, int32
     // The boxes map Y with the X range as well; the construction has just made
     // both ranges equal.
     const TWorldWindow window{form.XMin, form.XMax, form.XMin, form.XMax};
-    const TWorldCanvas world(Form2->Image1->Canvas(), window, width, height);
+    const TWorldCanvas world{Form2->Image1->Canvas(), window, width, height};
     const platform::TColor color = form.FigurePenColor;
     const int32_t penWidth = form.FigurePenWidth;
 

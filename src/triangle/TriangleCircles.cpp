@@ -117,7 +117,7 @@ TCircle CircumcircleByEquations(TVertex a, TVertex b, TVertex c)
 
 void DrawCircle(const TWorldCanvas& world, platform::TColor penColor, int32_t penWidth, const TCircle& circle)
 {
-    platform::TCanvas& canvas = world.Canvas();
+    platform::TCanvas& canvas = world.Canvas;
     canvas.Pen.Color = penColor;
     canvas.Pen.Width = penWidth;
     world.CircleOutline(circle.Centre.X, circle.Centre.Y, circle.Radius);

@@ -64,7 +64,7 @@ void ExpectCircle(const std::optional<TCircle>& got, const std::optional<Expecte
     EXPECT_NEAR(got->Centre.Y, want->y, 5e-5);
     EXPECT_NEAR(got->Radius, want->radius, 5e-5);
     platform::TCanvas nowhere;
-    const TWorldCanvas world(nowhere, {min, max, min, max}, 500, 500);
+    const TWorldCanvas world{nowhere, {min, max, min, max}, 500, 500};
     EXPECT_EQ(world.CircleBox(got->Centre.X, got->Centre.Y, got->Radius), want->box);
 }
 
@@ -142,7 +142,7 @@ TEST(TriangleCircles, DrawCircleAtIntersectionOnABareImage)
     QImage image(100, 100, QImage::Format_RGB32);
     image.fill(platform::ToQRgb(clWhite));
     platform::TCanvas canvas(&image);
-    const TWorldCanvas world(canvas, {0, 10, 0, 10}, 100, 100);
+    const TWorldCanvas world{canvas, {0, 10, 0, 10}, 100, 100};
     // y = x and y = 10 - x cross at (5, 5).
     const TLine rising{{0, 0}, {1, 1}}, falling{{0, 10}, {2, -2}};
     EXPECT_TRUE(DrawCircleAtIntersection(world, clRed, 3, 2, rising, falling));
@@ -298,7 +298,7 @@ TEST_F(TriangleCircleCommands, ALargeCircleIsClippedByThePicture)
     const std::optional<TCircle> circle = FirstMethod({{{0, 0}, {4, 1}, {1, 3}}});
     ASSERT_TRUE(circle.has_value());
     platform::TCanvas nowhere;
-    const TWorldCanvas world(nowhere, {-1, 5, -1, 5}, 500, 500);
+    const TWorldCanvas world{nowhere, {-1, 5, -1, 5}, 500, 500};
     EXPECT_EQ(world.CircleBox(circle->Centre.X, circle->Centre.Y, circle->Radius).Y1, 508);
     EXPECT_TRUE(Surface().copy() == Reference({world.CircleBox(circle->Centre.X, circle->Centre.Y, circle->Radius)}));
 }
