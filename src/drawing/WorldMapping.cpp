@@ -17,18 +17,18 @@ int32_t ClampToInt32(int64_t value)
 
 }  // namespace
 
-int32_t WorldToPixelX(double x, const TWorldWindow& window, int32_t width)
+int32_t WorldToPixelX(Extended x, const TWorldWindow& window, int32_t width)
 {
     const Extended value =
-        platform::Div(Extended(x) - window.XMin, Extended(window.XMax) - window.XMin) * Extended(width);
+        platform::Div(x - window.XMin, Extended(window.XMax) - window.XMin) * Extended(width);
     return ClampToInt32(platform::RoundToInt64(value));
 }
 
-int32_t WorldToPixelY(double y, const TWorldWindow& window, int32_t height)
+int32_t WorldToPixelY(Extended y, const TWorldWindow& window, int32_t height)
 {
     const Extended value =
         Extended(height) -
-        platform::Div(Extended(y) - window.YMin, Extended(window.YMax) - window.YMin) * Extended(height);
+        platform::Div(y - window.YMin, Extended(window.YMax) - window.YMin) * Extended(height);
     return ClampToInt32(platform::RoundToInt64(value));
 }
 

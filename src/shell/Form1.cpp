@@ -276,6 +276,14 @@ void TForm1::ConnectHandlers()
     OnEvent(N11, &QAction::triggered, this, [this] { N11Click(); });
     OnEvent(N15, &QAction::triggered, this, [this] { N15Click(); });
     OnEvent(N16, &QAction::triggered, this, [this] { N16Click(); });
+    // src/triangle
+    OnEvent(N4, &QAction::triggered, this, [this] { N4Click(); });
+    OnEvent(N3, &QAction::triggered, this, [this] { N3Click(); });
+    OnEvent(N5, &QAction::triggered, this, [this] { N5Click(); });
+    OnEvent(N21, &QAction::triggered, this, [this] { N21Click(); });
+    OnEvent(N22, &QAction::triggered, this, [this] { N22Click(); });
+    OnEvent(N2, &QAction::triggered, this, [this] { N2Click(); });
+    OnEvent(N23, &QAction::triggered, this, [this] { N23Click(); });
     // The quadrilateral tab and the regular polygon menu.
     OnEvent(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     OnEvent(N13, &QAction::triggered, this, [this] { N13Click(); });

@@ -179,6 +179,15 @@ public:
     void N18Click();  // build the regular polygon
     void N19Click();  // area of the polygon inscribed in the circle of the side field's radius
 
+    // src/triangle
+    void N4Click();   // build the triangle
+    void N2Click();   // does it exist
+    void N3Click();   // three areas
+    void N5Click();   // side lengths
+    void N21Click();  // circumscribed (first method) and inscribed circles
+    void N22Click();  // circumscribed circle
+    void N23Click();  // as N21Click, from floating-point fields
+
     // Refuses a vertex count the store cannot hold; true when n is usable.
     bool AcceptVertexCount(int32_t n);
 

@@ -1,0 +1,76 @@
+// The triangle menu's circles, drawn over the construction of the triangle.
+#include "drawing/Form2.h"
+#include "drawing/WorldCanvas.h"
+#include "platform/Image.h"
+#include "shell/Form1.h"
+#include "shell/VertexStore.h"
+#include "triangle/TriangleCircles.h"
+#include "triangle/TriangleFields.h"
+
+namespace {
+
+enum class Circles { Circumscribed, Both };
+
+void DrawTriangleCircles(const TForm1& form, const TTrianglePoints& input, int32_t width, int32_t height,
+                         Circles which)
+{
+    const bool inscribed = which == Circles::Both;
+    const TTrianglePoints sorted = SortByY(input);
+    const TTriangleMeasures m = MeasureTriangle(sorted, inscribed);
+
+    // The boxes map Y with the X range as well; the construction has just made
+    // both ranges equal.
+    const TWorldWindow window{form.XMin, form.XMax, form.XMin, form.XMax};
+    const TWorldCanvas world{Form2->Image1->Canvas(), window, width, height};
+    const platform::TColor color = form.FigurePenColor;
+    const int32_t penWidth = form.FigurePenWidth;
+
+    const auto [bisector01, bisector12] = CircumcentreLines(sorted);
+    const bool drawn = DrawCircleAtIntersection(world, color, penWidth, m.CircumRadius, bisector01, bisector12);
+    if (!inscribed) {
+        if (drawn) return;
+        // A level side left the first method without a centre.
+        const TCircle circle = CircumcircleByEquations(input[0], input[1], input[2]);
+        CircumRadius = circle.Radius;
+        DrawCircle(world, color, penWidth, circle);
+        return;
+    }
+    const auto [atP2, atP0] = IncentreLines(sorted, m.Alpha, m.Gamma);
+    DrawCircleAtIntersection(world, color, penWidth, m.InRadius, atP2, atP0);
+}
+
+}  // namespace
+
+void TForm1::N21Click()
+{
+    VertexCount = 3;
+    const TTrianglePoints points = AsPoints(ReadTriangle(*this));
+    StoreTriangle(points);
+    N8Click();
+    const TForm2& form2 = *Form2;
+    DrawTriangleCircles(*this, points, form2.Image1->width(), form2.Image1->height(), Circles::Both);
+}
+
+void TForm1::N22Click()
+{
+    VertexCount = 3;
+    const TTrianglePoints points = ReadTrianglePoints(*this);
+    StoreTriangle(points);
+    const TForm2& form2 = *Form2;
+    const int32_t width = form2.Image1->width();
+    const int32_t height = form2.Image1->height();
+    N8Click();
+    DrawTriangleCircles(*this, points, width, height, Circles::Circumscribed);
+}
+
+void TForm1::N23Click()
+{
+    VertexCount = 3;
+    const TTrianglePoints points = ReadTrianglePoints(*this);
+    StoreTriangle(points);
+    const TForm2& form2 = *Form2;
+    const int32_t width = form2.Image1->width();
+    const int32_t height = form2.Image1->height();
+    N8Click();
+    DrawTriangleCircles(*this, points, width, height, Circles::Both);
+}

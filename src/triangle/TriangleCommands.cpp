@@ -1,0 +1,62 @@
+// The triangle menu's construction, existence test, areas and side lengths.
+#include "platform/NumberFormat.h"
+#include "platform/Progress.h"
+#include "shell/Form1.h"
+#include "shell/VertexStore.h"
+#include "triangle/PickCount.h"
+#include "triangle/TriangleFields.h"
+#include "triangle/TriangleGeometry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <memory>
+
+namespace {
+
+QString TwoDecimals(double value) { return QString::fromStdString(platform::FormatTwoDecimals(value)); }
+
+}  // namespace
+
+void TForm1::N4Click()
+{
+    VertexCount = 3;
+    StoreTriangle(AsPoints(ReadTriangle(*this)));
+    N8Click();
+}
+
+void TForm1::N2Click()
+{
+    const TSideLengths sides = SideLengths(ReadTriangle(*this));
+    Label2->setText(TriangleExists(sides) ? "Трикутник існує" : "Трикутник не існує");
+}
+
+void TForm1::N3Click()
+{
+    const TLatticeTriangle t = ReadTriangle(*this);
+    VertexCount = 3;
+    StoreTriangle(AsPoints(t));
+    // The check may question a flat triangle; the areas go on with what was read.
+    ErrorClick();
+
+    Edit16->setText(TwoDecimals(SidesHeronArea(SideLengths(t))));
+    const double area = TriangleArea(t.A, t.B, t.C);
+    Edit18->setText(TwoDecimals(area));
+
+    // A huge box may take seconds: the dialog appears only then, and Cancel
+    // leaves the Pick field as it was.
+    std::unique_ptr<platform::ProgressReport> report;
+    const std::optional<TPickCount> count = CountLatticePoints(t, [&](double done) {
+        if (!report) report = platform::Progress().Begin(this, "Підрахунок точок решітки для формули Піка…");
+        return report->Update(done);
+    });
+    report.reset();
+    if (!count) return;
+    Edit21->setToolTip(
+        QString("Внутрішніх точок: %1, граничних: %2").arg(qulonglong(count->Interior)).arg(qulonglong(count->Boundary)));
+    Edit21->setText(TwoDecimals(PickArea(*count, area)));
+}
+
+void TForm1::N5Click()
+{
+    Label3->setText(QString::fromStdString(SideLengthsCaption(SideLengths(ReadTriangle(*this)))));
+}
