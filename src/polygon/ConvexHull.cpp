@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "platform/FloatMath.h"
 #include "polygon/PolygonRules.h"
@@ -54,6 +55,142 @@ int32_t LikelyNextCorner(std::span<const TVertex> points, int32_t c)
     }
     return g;
 }
+
+
+// How far a cross product computed in doubles, L - R with each factor one
+// rounded difference, may lie from the rules' own: the same formula in
+// extended precision, stored as a double. Only for points TurnValuesStayFinite
+// accepts, so neither can overflow.
+struct TurnSlack {
+    // Whole numbers below 2^25 make relative and absolute 0: every difference,
+    // product, cross product and squared distance is then an integer below
+    // 2^53, exact in both, so the double is the rules' value itself, zero
+    // included.
+    bool exact = false;
+    // Otherwise a double beyond relative * (|L| + |R|) + absolute has the sign
+    // of the rules' value, which is not zero. Both round two differences, two
+    // products and one difference: under 3 * (2^-53 + 2^-64) of |L| + |R|
+    // together, and 2^-50 is over twice that. Products of tiny numbers can lose
+    // up to 2^-1074 in doubles (never in extended), and an extended value above
+    // 2^-1000 keeps its sign when stored as a double.
+    double relative = 0;
+    double absolute = 0;
+};
+
+TurnSlack SlackFor(std::span<const TVertex> points)
+{
+    constexpr double wholeLimit = 33554432.0;  // 2^25
+    for (const TVertex& p : points) {
+        const bool whole = std::trunc(p.X) == p.X && std::abs(p.X) < wholeLimit &&
+                           std::trunc(p.Y) == p.Y && std::abs(p.Y) < wholeLimit;
+        if (!whole) return {false, 0x1p-50, 0x1p-1000};
+    }
+    return {true, 0, 0};
+}
+
+// The march's start: the lowest point, the rightmost of several, the first of equal ones.
+int32_t LowestIndex(std::span<const TVertex> points)
+{
+    int32_t s = 0;
+    for (int32_t i = 1; i < int32_t(points.size()); ++i) {
+        if (points[i].Y < points[s].Y || (points[i].Y == points[s].Y && points[i].X > points[s].X)) s = i;
+    }
+    return s;
+}
+
+// Points a step looks at together before looking at any one of them.
+constexpr int32_t MarchGroup = 8;
+
+// The first group from i on with a point that may lie right of the line from
+// w through the candidate (bx, by from w), on it, or too close to it for
+// doubles to tell, given that margin bounds every cross product's slack; n if
+// none. Whole groups, two points at a time, one branch per group.
+int32_t NextDoubtfulGroup(const double* xs, const double* ys, int32_t i, int32_t n, TVertex w, double bx,
+                          double by, double margin)
+{
+    using Pair = double __attribute__((vector_size(16)));
+    using PairMask = int64_t __attribute__((vector_size(16)));
+    const Pair wx = {w.X, w.X}, wy = {w.Y, w.Y};
+    const Pair bxs = {bx, bx}, bys = {by, by}, margins = {margin, margin};
+    for (; i < n; i += MarchGroup) {
+        PairMask doubtful = {0, 0};
+        for (int32_t j = i; j < i + MarchGroup; j += 2) {
+            Pair x, y;
+            std::memcpy(&x, xs + j, sizeof x);
+            std::memcpy(&y, ys + j, sizeof y);
+            doubtful |= bxs * (y - wy) - (x - wx) * bys <= margins;
+        }
+        if ((doubtful[0] | doubtful[1]) != 0) return i;
+    }
+    return n;
+}
+
+// The march's points in doubles, coordinates apart so that a step can work on
+// several points at once.
+struct MarchPoints {
+    std::span<const TVertex> points;
+    // Padded with copies of the start to whole groups after it.
+    std::vector<double> xs, ys;
+    double minX, maxX, minY, maxY;
+    TurnSlack slack;
+
+    explicit MarchPoints(std::span<const TVertex> p) : points(p), slack(SlackFor(p))
+    {
+        const int32_t n = int32_t(p.size());
+        const int32_t padded = 1 + (n - 1 + MarchGroup - 1) / MarchGroup * MarchGroup;
+        xs.assign(padded, p[0].X);
+        ys.assign(padded, p[0].Y);
+        minX = maxX = p[0].X;
+        minY = maxY = p[0].Y;
+        for (int32_t i = 0; i < n; ++i) {
+            xs[i] = p[i].X;
+            ys[i] = p[i].Y;
+            minX = std::min(minX, xs[i]);
+            maxX = std::max(maxX, xs[i]);
+            minY = std::min(minY, ys[i]);
+            maxY = std::max(maxY, ys[i]);
+        }
+    }
+
+    // One step of the march from w with first candidate b: the rules decide
+    // only the cross products the doubles leave in doubt.
+    int32_t Step(TVertex w, int32_t b) const
+    {
+        const int32_t n = int32_t(points.size());
+        // No difference from w is larger than this, as rounding keeps order;
+        // so relative * (|bx| + |by|) * reach + absolute bounds the slack of
+        // every cross product of the step.
+        const double reach = std::max({maxX - w.X, w.X - minX, maxY - w.Y, w.Y - minY});
+        double bx = 0, by = 0, margin = 0;
+        auto aim = [&](int32_t k) {
+            b = k;
+            bx = xs[k] - w.X;
+            by = ys[k] - w.Y;
+            margin = slack.relative * (std::abs(bx) * reach + std::abs(by) * reach) + slack.absolute;
+        };
+        aim(b);
+        for (int32_t i = 1; i < n; i += MarchGroup) {
+            i = NextDoubtfulGroup(xs.data(), ys.data(), i, n, w, bx, by, margin);
+            for (int32_t k = i; k < std::min(i + MarchGroup, n); ++k) {
+                if (Moves(w, b, bx, by, margin, k)) aim(k);
+            }
+        }
+        return b;
+    }
+
+    // Whether point i becomes the candidate instead of b (bx, by from w).
+    bool Moves(TVertex w, int32_t b, double bx, double by, double margin, int32_t i) const
+    {
+        const double dx = xs[i] - w.X;
+        const double dy = ys[i] - w.Y;
+        const double t = bx * dy - dx * by;
+        if (t < -margin) return true;
+        if (t > margin) return false;
+        if (slack.exact) return dx * dx + dy * dy > bx * bx + by * by;  // t is 0
+        const double rounded = CrossProduct(w, points[b], w, points[i]);
+        return rounded < 0 || (rounded == 0 && SquaredDistance(w, points[i]) > SquaredDistance(w, points[b]));
+    }
+};
 
 }  // namespace
 
@@ -153,15 +290,12 @@ double SquaredDistance(TVertex a, TVertex b)
     return platform::ToDouble(dx * dx + dy * dy);
 }
 
-std::vector<TVertex> JarvisMarch(std::vector<TVertex> points)
+std::vector<TVertex> PlainJarvisMarch(std::vector<TVertex> points)
 {
     const int32_t n = int32_t(points.size());
     if (n <= 1) return points;
 
-    int32_t s = 0;
-    for (int32_t i = 1; i < n; ++i) {
-        if (points[i].Y < points[s].Y || (points[i].Y == points[s].Y && points[i].X > points[s].X)) s = i;
-    }
+    const int32_t s = LowestIndex(points);
     std::vector<TVertex> hull{points[s]};
     hull.reserve(n + 1);
     // The start moves to the front, where no step tests it: it is only every
@@ -185,6 +319,30 @@ std::vector<TVertex> JarvisMarch(std::vector<TVertex> points)
         if (hull.back().X == hull[0].X && hull.back().Y == hull[0].Y) break;
     }
     // The repeat of the start, or the step that would have run past the points.
+    hull.pop_back();
+    return hull;
+}
+
+std::vector<TVertex> JarvisMarch(std::vector<TVertex> points)
+{
+    const int32_t n = int32_t(points.size());
+    if (n <= 1) return points;
+    // Where a cross product could overflow, the plain march fails just as the rules do.
+    if (!TurnValuesStayFinite(points)) return PlainJarvisMarch(std::move(points));
+
+    const int32_t s = LowestIndex(points);
+    std::vector<TVertex> hull{points[s]};
+    hull.reserve(n + 1);
+    points[s] = points[0];
+    points[0] = hull[0];
+    const MarchPoints march(points);
+
+    int32_t b = 1;
+    for (int32_t step = 1; step <= n; ++step) {
+        hull.push_back(points[march.Step(hull.back(), b)]);
+        b = 0;
+        if (hull.back().X == hull[0].X && hull.back().Y == hull[0].Y) break;
+    }
     hull.pop_back();
     return hull;
 }

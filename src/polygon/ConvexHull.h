@@ -40,4 +40,12 @@ double SquaredDistance(TVertex a, TVertex b);
 // It takes at most as many steps as there are points: should rounding keep it
 // from coming back exactly to the start, it stops there, and the start with the
 // points of all steps but the last is the hull, never more points than it got.
+//
+// Gives exactly what PlainJarvisMarch gives, faults included, but works each
+// step in doubles, several points at a time, and leaves to the extended-precision
+// rules only the cross products too close to zero for doubles to decide.
 std::vector<TVertex> JarvisMarch(std::vector<TVertex> points);
+
+// The same march with every cross product and squared distance computed by the
+// rules as they read. The reference JarvisMarch must agree with.
+std::vector<TVertex> PlainJarvisMarch(std::vector<TVertex> points);
