@@ -1,7 +1,7 @@
 // The two convex hulls on 1000 points, with the plain scans beside the
-// automatic hull and the plain march beside the march: random points as the random-points command makes them, and
-// points on a circle in random order, where every point is a corner and the
-// scans need the most rounds.
+// automatic hull and the plain march beside the march: random points as the
+// random-points command makes them, and points on a circle in random order,
+// where every point is a corner and the scans need the most rounds.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
