@@ -45,17 +45,24 @@ bool TurnValuesStayFinite(std::span<const TVertex> points)
 // From hull point c, the point in the most clockwise direction: the next
 // corner of the hull, which lies to the right of the line from c through any
 // other candidate off the side towards it. -1 when every point sits on c.
+// Only a hint of which point to try first, which changes no listing, so plain
+// doubles do.
 int32_t LikelyNextCorner(std::span<const TVertex> points, int32_t c)
 {
     const TVertex pc = points[c];
     int32_t g = -1;
+    double gx = 0, gy = 0;
     for (int32_t m = 0; m < int32_t(points.size()); ++m) {
         if (points[m].X == pc.X && points[m].Y == pc.Y) continue;
-        if (g < 0 || CrossProduct(pc, points[g], pc, points[m]) < 0) g = m;
+        const double mx = points[m].X - pc.X, my = points[m].Y - pc.Y;
+        if (g < 0 || gx * my - mx * gy < 0) {
+            g = m;
+            gx = mx;
+            gy = my;
+        }
     }
     return g;
 }
-
 
 // How far a cross product computed in doubles, L - R with each factor one
 // rounded difference, may lie from the rules' own: the same formula in
@@ -248,13 +255,33 @@ std::vector<int32_t> AutomaticHull(std::span<const TVertex> points)
     // Whether a candidate is rejected depends only on whether some point has a
     // negative turn value, not on which one is found first, so the likely ones
     // go first: the next corner, then the point that rejected the last candidate.
+    // Turn values in doubles, as the march works them, with the rules only
+    // for those too close to zero for doubles to tell.
+    const TurnSlack slack = SlackFor(points);
+    double minX = points[0].X, maxX = minX, minY = points[0].Y, maxY = minY;
+    for (const TVertex& p : points) {
+        minX = std::min(minX, p.X);
+        maxX = std::max(maxX, p.X);
+        minY = std::min(minY, p.Y);
+        maxY = std::max(maxY, p.Y);
+    }
     auto pointToRight = [&](int32_t k) {
         const TVertex pc = points[c];
         const TVertex pk = points[k];
-        if (corner >= 0 && TurnValue(pc, pk, points[corner]) < 0) return true;
-        if (lastWitness >= 0 && TurnValue(pc, pk, points[lastWitness]) < 0) return true;
+        const double ax = pk.X - pc.X, ay = pk.Y - pc.Y;
+        // No difference from pk is larger, so this bounds every turn value's slack.
+        const double reach = std::max({maxX - pk.X, pk.X - minX, maxY - pk.Y, pk.Y - minY});
+        const double margin = slack.relative * (std::abs(ax) * reach + std::abs(ay) * reach) + slack.absolute;
+        auto turnsRight = [&](int32_t m) {
+            const double t = ax * (points[m].Y - pk.Y) - (points[m].X - pk.X) * ay;
+            if (t < -margin) return true;
+            if (t > margin || slack.exact) return false;
+            return TurnValue(pc, pk, points[m]) < 0;
+        };
+        if (corner >= 0 && turnsRight(corner)) return true;
+        if (lastWitness >= 0 && turnsRight(lastWitness)) return true;
         for (int32_t m = 0; m < n; ++m) {
-            if (TurnValue(pc, pk, points[m]) < 0) {
+            if (turnsRight(m)) {
                 lastWitness = m;
                 return true;
             }

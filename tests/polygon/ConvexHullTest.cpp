@@ -238,6 +238,25 @@ TEST(ConvexHull, MarchGivesWhatThePlainMarchGives)
     EXPECT_GT(faults, 0);
 }
 
+// The automatic hull works its turn values the same way as the march.
+TEST(ConvexHull, AutomaticHullListsWhatThePlainScansListOnTheMarchSets)
+{
+    auto outcome = [](std::vector<int32_t> (*hull)(std::span<const TVertex>), const Points& points) {
+        try {
+            std::string text;
+            for (const int32_t k : hull(points)) text += std::to_string(k) + " ";
+            return text;
+        } catch (const platform::MathError& e) {
+            return "error: " + e.Message();
+        }
+    };
+    for (const auto& [name, points] : MarchPointSets()) {
+        if (points.size() > 120) continue;  // the plain scans grow with the cube
+        SCOPED_TRACE(name);
+        EXPECT_EQ(outcome(&AutomaticHull, points), outcome(&PlainHullScans, points));
+    }
+}
+
 // Area and perimeter of a hull, measured as the commands measure it: in the store.
 std::pair<double, double> Measures(const Points& hull)
 {
