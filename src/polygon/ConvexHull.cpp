@@ -82,18 +82,38 @@ struct TurnSlack {
     // 2^-1000 keeps its sign when stored as a double.
     double relative = 0;
     double absolute = 0;
-};
+    // The points' extent.
+    double minX = 0, maxX = 0, minY = 0, maxY = 0;
 
-TurnSlack SlackFor(std::span<const TVertex> points)
-{
-    constexpr double wholeLimit = 33554432.0;  // 2^25
-    for (const TVertex& p : points) {
-        const bool whole = std::trunc(p.X) == p.X && std::abs(p.X) < wholeLimit &&
-                           std::trunc(p.Y) == p.Y && std::abs(p.Y) < wholeLimit;
-        if (!whole) return {false, 0x1p-50, 0x1p-1000};
+    explicit TurnSlack(std::span<const TVertex> points)
+    {
+        constexpr double wholeLimit = 33554432.0;  // 2^25
+        exact = true;
+        minX = maxX = points[0].X;
+        minY = maxY = points[0].Y;
+        for (const TVertex& p : points) {
+            exact = exact && std::trunc(p.X) == p.X && std::abs(p.X) < wholeLimit && std::trunc(p.Y) == p.Y &&
+                    std::abs(p.Y) < wholeLimit;
+            minX = std::min(minX, p.X);
+            maxX = std::max(maxX, p.X);
+            minY = std::min(minY, p.Y);
+            maxY = std::max(maxY, p.Y);
+        }
+        if (!exact) {
+            relative = 0x1p-50;
+            absolute = 0x1p-1000;
+        }
     }
-    return {true, 0, 0};
-}
+
+    // A bound on the slack of a cross product from the vector (ax, ay) and
+    // the vector from p to any of the points.
+    double Margin(TVertex p, double ax, double ay) const
+    {
+        // As rounding keeps order, no difference from p is larger than this.
+        const double reach = std::max({maxX - p.X, p.X - minX, maxY - p.Y, p.Y - minY});
+        return relative * (std::abs(ax) * reach + std::abs(ay) * reach) + absolute;
+    }
+};
 
 // The march's start: the lowest point, the rightmost of several, the first of equal ones.
 int32_t LowestIndex(std::span<const TVertex> points)
@@ -138,24 +158,17 @@ struct MarchPoints {
     std::span<const TVertex> points;
     // Padded with copies of the start to whole groups after it.
     std::vector<double> xs, ys;
-    double minX, maxX, minY, maxY;
     TurnSlack slack;
 
-    explicit MarchPoints(std::span<const TVertex> p) : points(p), slack(SlackFor(p))
+    explicit MarchPoints(std::span<const TVertex> p) : points(p), slack(p)
     {
         const int32_t n = int32_t(p.size());
         const int32_t padded = 1 + (n - 1 + MarchGroup - 1) / MarchGroup * MarchGroup;
         xs.assign(padded, p[0].X);
         ys.assign(padded, p[0].Y);
-        minX = maxX = p[0].X;
-        minY = maxY = p[0].Y;
         for (int32_t i = 0; i < n; ++i) {
             xs[i] = p[i].X;
             ys[i] = p[i].Y;
-            minX = std::min(minX, xs[i]);
-            maxX = std::max(maxX, xs[i]);
-            minY = std::min(minY, ys[i]);
-            maxY = std::max(maxY, ys[i]);
         }
     }
 
@@ -164,16 +177,12 @@ struct MarchPoints {
     int32_t Step(TVertex w, int32_t b) const
     {
         const int32_t n = int32_t(points.size());
-        // No difference from w is larger than this, as rounding keeps order;
-        // so relative * (|bx| + |by|) * reach + absolute bounds the slack of
-        // every cross product of the step.
-        const double reach = std::max({maxX - w.X, w.X - minX, maxY - w.Y, w.Y - minY});
         double bx = 0, by = 0, margin = 0;
         auto aim = [&](int32_t k) {
             b = k;
             bx = xs[k] - w.X;
             by = ys[k] - w.Y;
-            margin = slack.relative * (std::abs(bx) * reach + std::abs(by) * reach) + slack.absolute;
+            margin = slack.Margin(w, bx, by);
         };
         aim(b);
         for (int32_t i = 1; i < n; i += MarchGroup) {
@@ -257,21 +266,12 @@ std::vector<int32_t> AutomaticHull(std::span<const TVertex> points)
     // go first: the next corner, then the point that rejected the last candidate.
     // Turn values in doubles, as the march works them, with the rules only
     // for those too close to zero for doubles to tell.
-    const TurnSlack slack = SlackFor(points);
-    double minX = points[0].X, maxX = minX, minY = points[0].Y, maxY = minY;
-    for (const TVertex& p : points) {
-        minX = std::min(minX, p.X);
-        maxX = std::max(maxX, p.X);
-        minY = std::min(minY, p.Y);
-        maxY = std::max(maxY, p.Y);
-    }
+    const TurnSlack slack(points);
     auto pointToRight = [&](int32_t k) {
         const TVertex pc = points[c];
         const TVertex pk = points[k];
         const double ax = pk.X - pc.X, ay = pk.Y - pc.Y;
-        // No difference from pk is larger, so this bounds every turn value's slack.
-        const double reach = std::max({maxX - pk.X, pk.X - minX, maxY - pk.Y, pk.Y - minY});
-        const double margin = slack.relative * (std::abs(ax) * reach + std::abs(ay) * reach) + slack.absolute;
+        const double margin = slack.Margin(pk, ax, ay);
         auto turnsRight = [&](int32_t m) {
             const double t = ax * (points[m].Y - pk.Y) - (points[m].X - pk.X) * ay;
             if (t < -margin) return true;

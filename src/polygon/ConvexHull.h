@@ -22,9 +22,9 @@
 // first point found to its right, trying first the point most likely to be
 // there, so it does not grow with the cube of the count in practice; it works
 // the turn values in doubles, as JarvisMarch does, with the rules only for
-// those too close to zero for doubles to tell. Points far
-// enough apart that a cross product could overflow go through PlainHullScans
-// itself, so even that failure is the same.
+// those too close to zero for doubles to tell. Points far enough apart that a
+// cross product could overflow go through PlainHullScans itself, so even that
+// failure is the same.
 std::vector<int32_t> AutomaticHull(std::span<const TVertex> points);
 
 // The same scans as they read: every candidate is tested against every point.
