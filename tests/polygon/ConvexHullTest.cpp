@@ -219,6 +219,20 @@ std::vector<std::pair<std::string, Points>> MarchPointSets()
     // products below 2^53 and, in the second, above it.
     sets.emplace_back("thin triangle below 2^25", Points{{0, 0}, {24157817, 14930352}, {14930352, 9227465}});
     sets.emplace_back("thin triangle above 2^25", Points{{0, 0}, {267914296, 165580141}, {165580141, 102334155}});
+    // The same with products that fall below the doubles' range, where their
+    // cross product keeps no relative precision at all.
+    for (const int scale : {-530, -537, -540, -545}) {
+        double f0 = 1, f1 = 1, f2 = 2;
+        for (int k = 0; k < 20; ++k) {
+            sets.emplace_back("subnormal thin triangle " + std::to_string(scale) + " " + std::to_string(k),
+                              Points{{0, 0},
+                                     {std::ldexp(f2, scale), std::ldexp(f1, scale)},
+                                     {std::ldexp(f1, scale), std::ldexp(f0, scale)}});
+            f0 = f1;
+            f1 = f2;
+            f2 = f0 + f1;
+        }
+    }
     // The march that stops short of the start.
     sets.emplace_back("no way back", Points{{0.54864464146368241, 0.86924646886986601},
                                             {0.32485216420152979, 0.51468031453580798},
