@@ -42,28 +42,6 @@ bool TurnValuesStayFinite(std::span<const TVertex> points)
     return maxX - minX <= limit && maxY - minY <= limit;
 }
 
-// From hull point c, the point in the most clockwise direction: the next
-// corner of the hull, which lies to the right of the line from c through any
-// other candidate off the side towards it. -1 when every point sits on c.
-// Only a hint of which point to try first, which changes no listing, so plain
-// doubles do.
-int32_t LikelyNextCorner(std::span<const TVertex> points, int32_t c)
-{
-    const TVertex pc = points[c];
-    int32_t g = -1;
-    double gx = 0, gy = 0;
-    for (int32_t m = 0; m < int32_t(points.size()); ++m) {
-        if (points[m].X == pc.X && points[m].Y == pc.Y) continue;
-        const double mx = points[m].X - pc.X, my = points[m].Y - pc.Y;
-        if (g < 0 || gx * my - mx * gy < 0) {
-            g = m;
-            gx = mx;
-            gy = my;
-        }
-    }
-    return g;
-}
-
 // How far a cross product computed in doubles, L - R with each factor one
 // rounded difference, may lie from the rules' own: the same formula in
 // extended precision, stored as a double. Only for points TurnValuesStayFinite
@@ -125,52 +103,80 @@ int32_t LowestIndex(std::span<const TVertex> points)
     return s;
 }
 
-// Points a step looks at together before looking at any one of them.
-constexpr int32_t MarchGroup = 8;
+// Points looked at together before looking at any one of them.
+constexpr int32_t GroupSize = 8;
 
-// The first group from i on with a point that may lie right of the line from
-// w through the candidate (bx, by from w), on it, or too close to it for
-// doubles to tell, given that margin bounds every cross product's slack; n if
-// none. Whole groups, two points at a time, one branch per group.
-int32_t NextDoubtfulGroup(const double* xs, const double* ys, int32_t i, int32_t n, TVertex w, double bx,
-                          double by, double margin)
-{
-    using Pair = double __attribute__((vector_size(16)));
-    using PairMask = int64_t __attribute__((vector_size(16)));
-    const Pair wx = {w.X, w.X}, wy = {w.Y, w.Y};
-    const Pair bxs = {bx, bx}, bys = {by, by}, margins = {margin, margin};
-    for (; i < n; i += MarchGroup) {
-        PairMask doubtful = {0, 0};
-        for (int32_t j = i; j < i + MarchGroup; j += 2) {
-            Pair x, y;
-            std::memcpy(&x, xs + j, sizeof x);
-            std::memcpy(&y, ys + j, sizeof y);
-            doubtful |= bxs * (y - wy) - (x - wx) * bys <= margins;
+// The points' coordinates apart, so that several points can be worked at once,
+// with room for a whole group from any point on.
+struct PointColumns {
+    std::vector<double> xs, ys;
+
+    explicit PointColumns(std::span<const TVertex> points)
+        : xs(points.size() + GroupSize, points[0].X), ys(points.size() + GroupSize, points[0].Y)
+    {
+        for (size_t i = 0; i < points.size(); ++i) {
+            xs[i] = points[i].X;
+            ys[i] = points[i].Y;
         }
-        if ((doubtful[0] | doubtful[1]) != 0) return i;
     }
-    return n;
+
+    // The first group from i on, of n points, with a point m whose cross
+    // product (ax, ay) x (m - p) in doubles is not above margin; n if none.
+    // Two points at a time, one branch per group.
+    int32_t NextDoubtfulGroup(int32_t i, int32_t n, TVertex p, double ax, double ay, double margin) const
+    {
+        using Pair = double __attribute__((vector_size(16)));
+        using PairMask = int64_t __attribute__((vector_size(16)));
+        const Pair px = {p.X, p.X}, py = {p.Y, p.Y};
+        const Pair axs = {ax, ax}, ays = {ay, ay}, margins = {margin, margin};
+        for (; i < n; i += GroupSize) {
+            PairMask doubtful = {0, 0};
+            for (int32_t j = i; j < i + GroupSize; j += 2) {
+                Pair x, y;
+                std::memcpy(&x, &xs[j], sizeof x);
+                std::memcpy(&y, &ys[j], sizeof y);
+                doubtful |= axs * (y - py) - (x - px) * ays <= margins;
+            }
+            if ((doubtful[0] | doubtful[1]) != 0) return i;
+        }
+        return n;
+    }
+};
+
+// From hull point c, the point in the most clockwise direction: the next
+// corner of the hull, which lies to the right of the line from c through any
+// other candidate off the side towards it. -1 when every point sits on c.
+// Only a hint of which point to try first, which changes no listing, so plain
+// doubles do.
+int32_t LikelyNextCorner(std::span<const TVertex> points, const PointColumns& columns, int32_t c)
+{
+    const int32_t n = int32_t(points.size());
+    const TVertex pc = points[c];
+    int32_t g = 0;
+    while (g < n && points[g].X == pc.X && points[g].Y == pc.Y) ++g;
+    if (g == n) return -1;
+    double gx = points[g].X - pc.X, gy = points[g].Y - pc.Y;
+    for (int32_t i = g + 1; i < n; i += GroupSize) {
+        i = columns.NextDoubtfulGroup(i, n, pc, gx, gy, 0);
+        for (int32_t m = i; m < std::min(i + GroupSize, n); ++m) {
+            const double mx = points[m].X - pc.X, my = points[m].Y - pc.Y;
+            if ((mx != 0 || my != 0) && gx * my - mx * gy < 0) {
+                g = m;
+                gx = mx;
+                gy = my;
+            }
+        }
+    }
+    return g;
 }
 
-// The march's points in doubles, coordinates apart so that a step can work on
-// several points at once.
+// The march's points, with the bound on the slack of their cross products.
 struct MarchPoints {
     std::span<const TVertex> points;
-    // Padded with copies of the start to whole groups after it.
-    std::vector<double> xs, ys;
+    PointColumns columns;
     TurnSlack slack;
 
-    explicit MarchPoints(std::span<const TVertex> p) : points(p), slack(p)
-    {
-        const int32_t n = int32_t(p.size());
-        const int32_t padded = 1 + (n - 1 + MarchGroup - 1) / MarchGroup * MarchGroup;
-        xs.assign(padded, p[0].X);
-        ys.assign(padded, p[0].Y);
-        for (int32_t i = 0; i < n; ++i) {
-            xs[i] = p[i].X;
-            ys[i] = p[i].Y;
-        }
-    }
+    explicit MarchPoints(std::span<const TVertex> p) : points(p), columns(p), slack(p) {}
 
     // One step of the march from w with first candidate b: the rules decide
     // only the cross products the doubles leave in doubt.
@@ -180,14 +186,14 @@ struct MarchPoints {
         double bx = 0, by = 0, margin = 0;
         auto aim = [&](int32_t k) {
             b = k;
-            bx = xs[k] - w.X;
-            by = ys[k] - w.Y;
+            bx = points[k].X - w.X;
+            by = points[k].Y - w.Y;
             margin = slack.Margin(w, bx, by);
         };
         aim(b);
-        for (int32_t i = 1; i < n; i += MarchGroup) {
-            i = NextDoubtfulGroup(xs.data(), ys.data(), i, n, w, bx, by, margin);
-            for (int32_t k = i; k < std::min(i + MarchGroup, n); ++k) {
+        for (int32_t i = 1; i < n; i += GroupSize) {
+            i = columns.NextDoubtfulGroup(i, n, w, bx, by, margin);
+            for (int32_t k = i; k < std::min(i + GroupSize, n); ++k) {
                 if (Moves(w, b, bx, by, margin, k)) aim(k);
             }
         }
@@ -197,8 +203,8 @@ struct MarchPoints {
     // Whether point i becomes the candidate instead of b (bx, by from w).
     bool Moves(TVertex w, int32_t b, double bx, double by, double margin, int32_t i) const
     {
-        const double dx = xs[i] - w.X;
-        const double dy = ys[i] - w.Y;
+        const double dx = points[i].X - w.X;
+        const double dy = points[i].Y - w.Y;
         const double t = bx * dy - dx * by;
         if (t < -margin) return true;
         if (t > margin) return false;
@@ -258,15 +264,16 @@ std::vector<int32_t> AutomaticHull(std::span<const TVertex> points)
         if (k != s) untaken.push_back(k);
     }
 
+    // Turn values in doubles, as the march works them, with the rules only
+    // for those too close to zero for doubles to tell.
+    const PointColumns columns(points);
+    const TurnSlack slack(points);
     int32_t c = s;
-    int32_t corner = LikelyNextCorner(points, c);
+    int32_t corner = LikelyNextCorner(points, columns, c);
     int32_t lastWitness = -1;
     // Whether a candidate is rejected depends only on whether some point has a
     // negative turn value, not on which one is found first, so the likely ones
     // go first: the next corner, then the point that rejected the last candidate.
-    // Turn values in doubles, as the march works them, with the rules only
-    // for those too close to zero for doubles to tell.
-    const TurnSlack slack(points);
     auto pointToRight = [&](int32_t k) {
         const TVertex pc = points[c];
         const TVertex pk = points[k];
@@ -280,10 +287,13 @@ std::vector<int32_t> AutomaticHull(std::span<const TVertex> points)
         };
         if (corner >= 0 && turnsRight(corner)) return true;
         if (lastWitness >= 0 && turnsRight(lastWitness)) return true;
-        for (int32_t m = 0; m < n; ++m) {
-            if (turnsRight(m)) {
-                lastWitness = m;
-                return true;
+        for (int32_t i = 0; i < n; i += GroupSize) {
+            i = columns.NextDoubtfulGroup(i, n, pk, ax, ay, margin);
+            for (int32_t m = i; m < std::min(i + GroupSize, n); ++m) {
+                if (turnsRight(m)) {
+                    lastWitness = m;
+                    return true;
+                }
             }
         }
         return false;
@@ -302,7 +312,7 @@ std::vector<int32_t> AutomaticHull(std::span<const TVertex> points)
             }
             hull.push_back(k);
             c = k;
-            corner = LikelyNextCorner(points, c);
+            corner = LikelyNextCorner(points, columns, c);
             acceptedAny = true;
         }
         untaken.swap(stillUntaken);
