@@ -1,7 +1,7 @@
 // The two convex hulls on 1000 points, with the plain scans beside the
-// automatic hull: random points as the random-points command makes them, and
-// points on a circle in random order, where every point is a corner and the
-// scans need the most rounds.
+// automatic hull and the plain march beside the march: random points as the
+// random-points command makes them, and points on a circle in random order,
+// where every point is a corner and the scans need the most rounds.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -49,16 +49,20 @@ void RunHull(benchmark::State& state, MakePoints make, Hull hull)
 void BM_AutomaticHullRandom(benchmark::State& state) { RunHull(state, RandomPoints, AutomaticHull); }
 void BM_PlainHullScansRandom(benchmark::State& state) { RunHull(state, RandomPoints, PlainHullScans); }
 void BM_JarvisMarchRandom(benchmark::State& state) { RunHull(state, RandomPoints, JarvisMarch); }
+void BM_PlainJarvisMarchRandom(benchmark::State& state) { RunHull(state, RandomPoints, PlainJarvisMarch); }
 void BM_AutomaticHullCircle(benchmark::State& state) { RunHull(state, CirclePoints, AutomaticHull); }
 void BM_PlainHullScansCircle(benchmark::State& state) { RunHull(state, CirclePoints, PlainHullScans); }
 void BM_JarvisMarchCircle(benchmark::State& state) { RunHull(state, CirclePoints, JarvisMarch); }
+void BM_PlainJarvisMarchCircle(benchmark::State& state) { RunHull(state, CirclePoints, PlainJarvisMarch); }
 
 BENCHMARK(BM_AutomaticHullRandom)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainHullScansRandom)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_JarvisMarchRandom)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainJarvisMarchRandom)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AutomaticHullCircle)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainHullScansCircle)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_JarvisMarchCircle)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainJarvisMarchCircle)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -20,9 +20,11 @@
 //
 // Gives exactly the listing of PlainHullScans, but rejects a candidate at the
 // first point found to its right, trying first the point most likely to be
-// there, so it does not grow with the cube of the count in practice. Points far
-// enough apart that a cross product could overflow go through PlainHullScans
-// itself, so even that failure is the same.
+// there, so it does not grow with the cube of the count in practice; it works
+// the turn values in doubles, as JarvisMarch does, with the rules only for
+// those too close to zero for doubles to tell. Points far enough apart that a
+// cross product could overflow go through PlainHullScans itself, so even that
+// failure is the same.
 std::vector<int32_t> AutomaticHull(std::span<const TVertex> points);
 
 // The same scans as they read: every candidate is tested against every point.
@@ -40,4 +42,12 @@ double SquaredDistance(TVertex a, TVertex b);
 // It takes at most as many steps as there are points: should rounding keep it
 // from coming back exactly to the start, it stops there, and the start with the
 // points of all steps but the last is the hull, never more points than it got.
+//
+// Gives exactly what PlainJarvisMarch gives, faults included, but works each
+// step in doubles, several points at a time, and leaves to the extended-precision
+// rules only the cross products too close to zero for doubles to decide.
 std::vector<TVertex> JarvisMarch(std::vector<TVertex> points);
+
+// The same march with every cross product and squared distance computed by the
+// rules as they read. The reference JarvisMarch must agree with.
+std::vector<TVertex> PlainJarvisMarch(std::vector<TVertex> points);

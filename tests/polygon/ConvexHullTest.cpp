@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <random>
 #include <string>
 
@@ -84,6 +85,7 @@ TEST(ConvexHull, JarvisMarchListing)
     for (const HullCase& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Listing(JarvisMarch(c.points)), Listing(c.hull));
+        EXPECT_EQ(Listing(PlainJarvisMarch(c.points)), Listing(c.hull));
     }
 }
 
@@ -97,6 +99,7 @@ TEST(ConvexHull, MarchStopsWhenRoundingKeepsItFromTheStart)
     const TVertex c{0.84829668296136429, 1.3440009078572164};
     EXPECT_LT(CrossProduct(c, start, c, a), 0);  // from c, a lies right of the way back
     EXPECT_EQ(Listing(JarvisMarch({a, start, c})), Listing({start, c, a}));
+    EXPECT_EQ(Listing(PlainJarvisMarch({a, start, c})), Listing({start, c, a}));
 }
 
 // Three points all but on one line. The scans round a turn value from the
@@ -126,6 +129,145 @@ TEST(ConvexHull, TurnBeyondDoubleRangeOverflowsAlike)
         } catch (const platform::MathError& e) {
             EXPECT_EQ(e.Message(), platform::kOverflow);
         }
+    }
+}
+
+// What a march gives, every bit of it, or the error it raises.
+std::string MarchOutcome(std::vector<TVertex> (*march)(std::vector<TVertex>), const Points& points)
+{
+    try {
+        std::string text;
+        char buffer[80];
+        for (const TVertex& p : march(points)) {
+            std::snprintf(buffer, sizeof buffer, "(%a, %a)", p.X, p.Y);
+            text += buffer;
+        }
+        return text;
+    } catch (const platform::MathError& e) {
+        return "error: " + e.Message();
+    }
+}
+
+// Sets on which the march works each step in doubles only where they decide as
+// the extended-precision rules do: whole numbers on both sides of 2^25, where
+// doubles stop being exact, grids and lines full of collinear and coinciding
+// points, fractions, near-collinear points that rounding decides, magnitudes
+// where products underflow, and points far enough apart to overflow.
+std::vector<std::pair<std::string, Points>> MarchPointSets()
+{
+    std::mt19937_64 generator(55);
+    std::vector<std::pair<std::string, Points>> sets;
+    auto whole = [&](int64_t low, int64_t high) {
+        return double(std::uniform_int_distribution<int64_t>(low, high)(generator));
+    };
+    auto unit = [&] { return std::uniform_real_distribution<double>(-1, 1)(generator); };
+    auto sign = [&] { return std::uniform_int_distribution<int>(0, 1)(generator) ? 1.0 : -1.0; };
+    constexpr int64_t edge = int64_t(1) << 25;
+    for (const int n : {2, 3, 5, 9, 17, 40, 120, 400}) {
+        auto add = [&](const std::string& name, auto make) {
+            Points points;
+            for (int i = 0; i < n; ++i) points.push_back(make(i));
+            sets.emplace_back(name + " " + std::to_string(n), points);
+        };
+        add("whole", [&](int) { return TVertex{whole(-50, 49), whole(-50, 49)}; });
+        add("grid", [&](int) { return TVertex{whole(0, 4), whole(0, 4)}; });
+        add("line", [&](int) {
+            const double k = whole(-5, 5);
+            return TVertex{3 * k - 1, 2 * k + 7};
+        });
+        add("whole circle", [&](int) {
+            const double angle = M_PI * unit();
+            return TVertex{std::round(1e6 * std::cos(angle)), std::round(1e6 * std::sin(angle))};
+        });
+        add("just below 2^25", [&](int) {
+            return TVertex{sign() * whole(edge - 4, edge - 1), sign() * whole(edge - 4, edge - 1)};
+        });
+        add("across 2^25", [&](int) { return TVertex{whole(edge - 3, edge + 2), whole(edge - 3, edge + 2)}; });
+        add("above 2^25", [&](int) { return TVertex{sign() * whole(edge, edge + 3), whole(-edge - 3, edge + 3)}; });
+        // Combinations of two lattice vectors spanning a cell of area 1: long
+        // differences with cross products of a few units, which doubles get
+        // wrong once products pass 2^53.
+        auto lattice = [&](double f0, double f1, double f2) {
+            const double a = whole(-1, 1), b = whole(-1, 1);
+            return TVertex{a * f2 + b * f1, a * f1 + b * f0};
+        };
+        add("lattice below 2^25", [&](int) { return lattice(5702887, 9227465, 14930352); });
+        add("lattice above 2^25", [&](int) { return lattice(24157817, 39088169, 63245986); });
+        add("whole far apart", [&](int) { return TVertex{whole(-(int64_t(1) << 60), int64_t(1) << 60), whole(-9, 9)}; });
+        add("fractions", [&](int) { return TVertex{1000 * unit(), 1000 * unit()}; });
+        add("circle", [&](int) {
+            const double angle = M_PI * unit();
+            return TVertex{1000 * std::cos(angle), 1000 * std::sin(angle)};
+        });
+        add("near one line", [&](int) {
+            const double t = unit();
+            return TVertex{0.7 + 0.1 * t, 0.2 + 0.3 * t};
+        });
+        add("near one line, far out", [&](int) {
+            const double t = whole(-3, 3) / 3.0;
+            return TVertex{1e9 + t, 3e9 + 3 * t};
+        });
+        add("half grid", [&](int) { return TVertex{whole(0, 4) / 2, whole(0, 4) / 2}; });
+        add("subnormal", [&](int) { return TVertex{1e-310 * unit(), 1e-310 * unit()}; });
+        add("tiny", [&](int) { return TVertex{1e-160 * unit(), 1e-160 * unit()}; });
+        add("huge", [&](int) { return TVertex{1e150 * unit(), 1e150 * unit()}; });
+        add("overflowing", [&](int) { return TVertex{1e160 * unit(), 1e160 * unit()}; });
+        add("infinite", [&](int i) { return TVertex{i == 1 ? INFINITY : unit(), unit()}; });
+        add("not a number", [&](int i) { return TVertex{unit(), i == 1 ? NAN : unit()}; });
+    }
+    // Thin triangles from the origin: their cross products are ±1 next to
+    // products below 2^53 and, in the second, above it.
+    sets.emplace_back("thin triangle below 2^25", Points{{0, 0}, {24157817, 14930352}, {14930352, 9227465}});
+    sets.emplace_back("thin triangle above 2^25", Points{{0, 0}, {267914296, 165580141}, {165580141, 102334155}});
+    // The same with products that fall below the doubles' range, where their
+    // cross product keeps no relative precision at all.
+    for (const int scale : {-530, -537, -540, -545}) {
+        double f0 = 1, f1 = 1, f2 = 2;
+        for (int k = 0; k < 20; ++k) {
+            sets.emplace_back("subnormal thin triangle " + std::to_string(scale) + " " + std::to_string(k),
+                              Points{{0, 0},
+                                     {std::ldexp(f2, scale), std::ldexp(f1, scale)},
+                                     {std::ldexp(f1, scale), std::ldexp(f0, scale)}});
+            f0 = f1;
+            f1 = f2;
+            f2 = f0 + f1;
+        }
+    }
+    // The march that stops short of the start.
+    sets.emplace_back("no way back", Points{{0.54864464146368241, 0.86924646886986601},
+                                            {0.32485216420152979, 0.51468031453580798},
+                                            {0.84829668296136429, 1.3440009078572164}});
+    return sets;
+}
+
+TEST(ConvexHull, MarchGivesWhatThePlainMarchGives)
+{
+    int faults = 0;
+    for (const auto& [name, points] : MarchPointSets()) {
+        SCOPED_TRACE(name);
+        const std::string plain = MarchOutcome(&PlainJarvisMarch, points);
+        EXPECT_EQ(MarchOutcome(&JarvisMarch, points), plain);
+        faults += plain.starts_with("error");
+    }
+    EXPECT_GT(faults, 0);
+}
+
+// The automatic hull works its turn values the same way as the march.
+TEST(ConvexHull, AutomaticHullListsWhatThePlainScansListOnTheMarchSets)
+{
+    auto outcome = [](std::vector<int32_t> (*hull)(std::span<const TVertex>), const Points& points) {
+        try {
+            std::string text;
+            for (const int32_t k : hull(points)) text += std::to_string(k) + " ";
+            return text;
+        } catch (const platform::MathError& e) {
+            return "error: " + e.Message();
+        }
+    };
+    for (const auto& [name, points] : MarchPointSets()) {
+        if (points.size() > 120) continue;  // the plain scans grow with the cube
+        SCOPED_TRACE(name);
+        EXPECT_EQ(outcome(&AutomaticHull, points), outcome(&PlainHullScans, points));
     }
 }
 
