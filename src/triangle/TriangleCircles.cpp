@@ -1,5 +1,6 @@
 #include "triangle/TriangleCircles.h"
 
+#include "polygon/PolygonRules.h"
 #include "triangle/TriangleGeometry.h"
 
 using platform::Div;
@@ -23,12 +24,11 @@ TVertex Midpoint(TVertex p, TVertex q)
     return {ToDouble((Extended(p.X) + q.X) / 2), ToDouble((Extended(p.Y) + q.Y) / 2)};
 }
 
-// Which way to turn the ray from `from` towards `to` so that it swings towards `other`.
+// Which way to turn the ray from `from` towards `to` so that it swings towards `other`:
+// the orientation of the three points, as every command takes it.
 int TurnSign(TVertex from, TVertex other, TVertex to)
 {
-    const double cross = ToDouble((Extended(other.X) - from.X) * (Extended(to.Y) - from.Y) -
-                                  (Extended(to.X) - from.X) * (Extended(other.Y) - from.Y));
-    return cross > 0 ? -1 : 1;
+    return CrossProduct(from, other, from, to) > 0 ? -1 : 1;
 }
 
 }  // namespace
