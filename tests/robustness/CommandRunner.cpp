@@ -8,6 +8,7 @@
 #include "shell/Form1.h"
 #include "shell/VertexStore.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QPushButton>
@@ -176,6 +177,8 @@ bool CommandRunner::Run(const UserCommand& command, platform::Answer answer, con
     dialogs_.Prints.clear();  // printing would hand a file to the system's print service
 
     command.Run();
+    // What the event loop does between two clicks: repaints, layouts, deferred deletes.
+    QCoreApplication::processEvents();
 
     dialogs_.Answers.clear();
     dialogs_.Colors.clear();
