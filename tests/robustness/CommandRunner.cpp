@@ -80,7 +80,8 @@ void CommandRunner::PrepareFiles()
     picture.fill(Qt::green);
     picture.save(dir + "good.bmp", "BMP");
     picture.save(dir + "good.jpg", "JPG");
-    const QByteArray junk("BM\x10\x00\x00\x00garbage that is no picture", 34);
+    static const char kJunk[] = "BM\x10\x00\x00\x00garbage that is no picture";
+    const QByteArray junk(kJunk, sizeof kJunk - 1);
     for (const char* name : {"damaged.bmp", "damaged.jpg", "notes.txt"}) {
         QFile file(dir + name);
         if (file.open(QIODevice::WriteOnly)) file.write(junk);
