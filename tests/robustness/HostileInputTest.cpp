@@ -48,6 +48,15 @@ const std::vector<QString>& HostileTexts()
     return texts;
 }
 
+// The sanitizer build runs every command many times slower: there each command
+// that reads typed text follows half of the fields (by turns, and still every
+// hostile text at least once).
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSampleReaders = true;
+#else
+constexpr bool kSampleReaders = false;
+#endif
+
 }  // namespace
 
 TEST_F(RobustnessTest, HostileTextsInEveryFieldBeforeEveryCommand)
@@ -91,6 +100,7 @@ TEST_F(RobustnessTest, HostileTextsInEveryFieldBeforeEveryCommand)
                 // Commands that read no typed text: once per text, and then by turns.
                 const bool reader = !command.Gesture && runner.ReadsTypedText(command);
                 if (!reader && gesturesDone.count(command.Name) && ci % fieldNames.size() != size_t(fi)) continue;
+                if (reader && kSampleReaders && ranWith[command.Name].count(hi) && (hi + fi + ci) % 2) continue;
                 watchdog.Step(context + " | " + command.Name);
                 if (!runner.Run(command, answer, context)) continue;
                 everAvailable.insert(command.Name);
