@@ -2,6 +2,7 @@
 // each followed by every command the user can reach, questions answered both ways.
 #include "KnownMessages.h"
 #include "RobustnessFixture.h"
+#include "platform/ErrorBoundary.h"
 
 #include <QHash>
 #include <iostream>
@@ -41,6 +42,7 @@ const std::vector<QString>& HostileTexts()
         "7\n8",
         "\x01",
         "\x7f",
+        QString(QChar(0)) + "5",  // a NUL, as a pasted text may carry one
         u"\u200F12"_qs,  // right-to-left mark in front
         u"-5\u200F"_qs,  // and behind
         "INF",
@@ -120,4 +122,39 @@ TEST_F(RobustnessTest, HostileTextsInEveryFieldBeforeEveryCommand)
     std::cout << runner.Executed << " runs of " << everAvailable.size() << " commands;";
     for (const auto& [kind, count] : kinds) std::cout << ' ' << count << ' ' << kind.toStdString();
     std::cout << std::endl;
+}
+
+TEST(KnownMessages, JudgeTheBoxesByTheTable)
+{
+    const QString title = platform::ApplicationTitle();
+    const std::vector<QString> fields = {"1,5", "abc"};
+    struct Case {
+        ShownDialog Shown;
+        bool Known;
+    };
+    const Case cases[] = {
+        {{"error", title, "'1,5' is not a valid integer value."}, true},
+        {{"error", title, "'abc' is not a valid floating point value."}, true},
+        // A conversion error must quote a text that some field holds.
+        {{"error", title, "'xyz' is not a valid integer value."}, false},
+        {{"error", title, "'1,5' is not a valid integer value"}, false},
+        {{"error", title, "Floating point overflow."}, true},
+        {{"error", "Other", "Floating point overflow."}, false},
+        {{"error", title, "JPEG error #53."}, true},
+        {{"error", title, "JPEG error #x."}, false},
+        {{"error", title, "Unknown picture file extension (.txt)"}, true},
+        {{"error", title, "Cannot open file \"/tmp/a.bmp\". No such file or directory."}, true},
+        {{"error", title, "Segmentation fault."}, false},
+        {{"message", "Помилка", "Не правильно введені координати"}, true},
+        {{"message", "Помилка", "Кількість вершин має бути від 0 до 1000, а введено -1"}, true},
+        {{"message", "Помилка", "Щось інше"}, false},
+        {{"question", "Перевірка", "Многокутник:  не задано вершин  Виконувати?"}, true},
+        {{"question", "Перевірка", "Многокутник: неопуклий  перетин сторін  Виконувати?"}, true},
+        {{"question", "Перевірка", "Многокутник:  перетин сторін неопуклий  Виконувати?"}, false},
+        {{"open", {}, "save"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Shown.Text.toStdString());
+        EXPECT_EQ(UnknownDialogReason(c.Shown, fields).isEmpty(), c.Known);
+    }
 }
