@@ -70,7 +70,6 @@ TEST_F(RobustnessTest, HostileTextsInEveryFieldBeforeEveryCommand)
     const std::vector<QString>& hostile = HostileTexts();
     std::map<QString, std::set<size_t>> ranWith;  // command -> hostile texts it followed
     std::set<QString> everAvailable;
-
     std::set<QString> required;  // reachable in a program just started
     for (size_t hi = 0; hi < hostile.size(); ++hi) {
         const QString& h = hostile[hi];
