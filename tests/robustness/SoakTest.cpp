@@ -68,27 +68,15 @@ void Settle()
     QCoreApplication::processEvents();
 }
 
-// A click in the skin chooser's list. Every skin switch leaves some 2 KiB more
-// on the heap, all of it still reachable (the leak checker finds nothing); plain
-// Qt style sheet and palette switching alone does not grow. Until that is found
-// the soak leaves skins alone, and the test below shows the growth.
+// A click in the skin chooser's list. Qt's Fusion style keeps some hundreds of
+// bytes more for every palette change while a tool button with an arrow is on
+// screen (a plain Qt program with one such button and QApplication::setPalette
+// in a loop grows alike; all of it is freed at exit, so the leak checker is
+// silent), and the spinners' arrows are such buttons. That growth is Qt's, so
+// the soak leaves skins alone; the hostile-input test still switches them.
 bool SwitchesSkin(const UserCommand& command) { return command.Name.startsWith("Form3/FileListBox1"); }
 
 }  // namespace
-
-TEST_F(RobustnessTest, DISABLED_SkinSwitchesLeaveTheHeapFlat)
-{
-    runner.LearnOutputs();
-    std::vector<size_t> heap;
-    for (int round = 0; round < 6; ++round) {
-        for (int i = 0; i < 300; ++i)
-            for (const UserCommand& c : runner.Commands)
-                if (SwitchesSkin(c) || c.Name.startsWith("Form1/Налаштування")) runner.Run(c, platform::Answer::Yes, "skins");
-        Settle();
-        heap.push_back(HeapInUse());
-    }
-    EXPECT_LT(heap.back(), heap[1] + 256 * 1024) << heap[1] << " bytes after the warm-up, " << heap.back() << " at the end";
-}
 
 TEST_F(RobustnessTest, RandomCommandsLeaveTheHeapFlat)
 {
