@@ -1,6 +1,8 @@
 #pragma once
 // The one place where errors are caught: every user command runs inside
 // RunHandler, which shows the application's error box when an error escapes.
+#include "platform/Errors.h"
+
 #include <QObject>
 #include <QString>
 #include <exception>
@@ -26,6 +28,8 @@ void RunHandler(F&& handler)
 {
     try {
         std::forward<F>(handler)();
+    } catch (const Error& e) {
+        ShowErrorBox(e.Message());
     } catch (const std::exception& e) {
         ShowErrorBox(e.what());
     }

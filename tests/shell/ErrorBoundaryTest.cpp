@@ -1,6 +1,7 @@
 #include "ScriptedDialogs.h"
 #include "platform/ErrorBoundary.h"
 #include "platform/Errors.h"
+#include "platform/TextConversion.h"
 
 #include <gtest/gtest.h>
 
@@ -36,4 +37,14 @@ TEST(ErrorBoundary, ShowsTheErrorBoxAndKeepsWhatTheHandlerChanged)
     EXPECT_EQ(dialogs.Shown[0].Kind, "error");
     EXPECT_EQ(dialogs.Shown[0].Caption, platform::ApplicationTitle());
     EXPECT_EQ(dialogs.Shown[0].Text, "Floating point division by zero.");
+}
+
+TEST(ErrorBoundary, ShowsAMessageWholeEvenWithANulInIt)
+{
+    // A pasted text may carry a NUL; the conversion error quotes the text whole.
+    ScriptedDialogs dialogs;
+    const std::string text("1\0" "2", 3);
+    platform::RunHandler([&] { platform::StrToInt(text); });
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Shown[0].Text, QString("'1") + QChar(0) + "2' is not a valid integer value.");
 }
