@@ -126,6 +126,9 @@ void CommandRunner::LearnOutputs()
         for (int i = 0; i < 4; ++i) Vertices[i + 1] = {square[i][0], square[i][1]};
         VertexCount = 4;
         EntryCursor = 0;
+        // A picture loaded from a JPEG file refuses drawing, which would hide what
+        // the next command writes.
+        Form2->Image1->Picture().Clear();
         ShowSecondaryWindows();
     };
     for (const QString marker : {"7", "6"}) {

@@ -37,10 +37,10 @@ class TurnDialogs : public ScriptedDialogs {
 public:
     std::function<std::optional<platform::FileChoice>(bool save)> NextFile;
     std::optional<platform::FileChoice> SaveFile(QWidget* owner, const QString& filter, int index,
-                                                 const QString& dir) override
+                                                 const QString& dir, const TargetName& target) override
     {
         Files.assign(1, NextFile(true));
-        return ScriptedDialogs::SaveFile(owner, filter, index, dir);
+        return ScriptedDialogs::SaveFile(owner, filter, index, dir, target);
     }
     std::optional<platform::FileChoice> OpenFile(QWidget* owner, const QString& filter, int index,
                                                  const QString& dir) override
