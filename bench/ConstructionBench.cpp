@@ -14,6 +14,7 @@
 #include "shell/Application.h"
 #include "shell/Form1.h"
 #include "RandomFigure.h"
+#include "Reference.h"
 #include "shell/VertexStore.h"
 
 namespace {
@@ -45,16 +46,32 @@ void BM_DrawAxes(benchmark::State& state)
 }
 BENCHMARK(BM_DrawAxes)->Unit(benchmark::kMicrosecond);
 
-void BM_WorldToPixel(benchmark::State& state)
+template <class ToPixelX, class ToPixelY>
+void BM_WorldToPixel(benchmark::State& state, ToPixelX toPixelX, ToPixelY toPixelY)
 {
     const TWorldWindow window{-50, 51, -50, 51};
     double x = -50;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(WorldToPixelX(x, window, 500) + WorldToPixelY(x, window, 500));
+        benchmark::DoNotOptimize(toPixelX(x, window, 500) + toPixelY(x, window, 500));
         x = x < 50 ? x + 0.37 : -50;
     }
 }
-BENCHMARK(BM_WorldToPixel);
+BENCHMARK_CAPTURE(BM_WorldToPixel, reference, reference::WorldToPixelX, reference::WorldToPixelY);
+BENCHMARK_CAPTURE(BM_WorldToPixel, fast, WorldToPixelX, WorldToPixelY);
+
+// One WorldToPixelX alone.
+template <class ToPixelX>
+void BM_WorldToPixelX(benchmark::State& state, ToPixelX toPixelX)
+{
+    const TWorldWindow window{-50, 51, -50, 51};
+    double x = -50;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(toPixelX(x, window, 500));
+        x = x < 50 ? x + 0.37 : -50;
+    }
+}
+BENCHMARK_CAPTURE(BM_WorldToPixelX, reference, reference::WorldToPixelX);
+BENCHMARK_CAPTURE(BM_WorldToPixelX, fast, WorldToPixelX);
 
 }  // namespace
 
