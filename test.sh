@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds Ortalis and runs every test headless, then again built with
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and runs each fuzz target for
+# a few seconds so that they keep building and running.
 set -eu
 ORTALIS_ROOT=$(cd "$(dirname "$0")" && pwd)
 . "$ORTALIS_ROOT/scripts/deps.sh"
-ortalis_install_deps
+ortalis_install_deps clang libclang-rt-14-dev
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
@@ -14,3 +15,5 @@ ctest --test-dir "$ORTALIS_ROOT/build" --output-on-failure -j "$jobs"
 ortalis_build "$ORTALIS_ROOT/build-asan" -DORTALIS_SANITIZE=ON -DORTALIS_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$ORTALIS_ROOT/build-asan" --output-on-failure -j "$jobs"
+
+"$ORTALIS_ROOT/scripts/fuzz.sh" 5

@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/Errors.h"
+
 class QWidget;
 
 namespace platform {
@@ -26,6 +28,8 @@ void RunHandler(F&& handler)
 {
     try {
         std::forward<F>(handler)();
+    } catch (const Error& e) {
+        ShowErrorBox(e.Message());
     } catch (const std::exception& e) {
         ShowErrorBox(e.what());
     }

@@ -8,8 +8,12 @@ namespace platform {
 
 class Error : public std::runtime_error {
 public:
-    explicit Error(const std::string& message) : std::runtime_error(message) {}
-    std::string Message() const { return what(); }
+    explicit Error(const std::string& message) : std::runtime_error(message), message_(message) {}
+    // The whole text: what() stops at a NUL that a field's text may carry.
+    const std::string& Message() const { return message_; }
+
+private:
+    std::string message_;
 };
 
 // A text that does not convert to a number.

@@ -37,3 +37,14 @@ TEST(ErrorBoundary, ShowsTheErrorBoxAndKeepsWhatTheHandlerChanged)
     EXPECT_EQ(dialogs.Shown[0].Caption, platform::ApplicationTitle());
     EXPECT_EQ(dialogs.Shown[0].Text, "Floating point division by zero.");
 }
+
+// A message is shown whole, even with a NUL from the field's text inside it.
+TEST(ErrorBoundary, ShowsAMessageWithANulWhole)
+{
+    ScriptedDialogs dialogs;
+    const std::string text("1\0" "2", 3);
+    platform::RunHandler([&] { throw platform::ConvertError("'" + text + "' is not a valid integer value"); });
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Shown[0].Text, QString::fromStdString("'" + text + "' is not a valid integer value."));
+}
+
