@@ -8,6 +8,12 @@
 #include "drawing/WorldMapping.h"
 #include "polygon/FigureCheck.h"
 
+class QString;
+class TForm1;
+namespace platform {
+class TCanvas;
+}
+
 namespace reference {
 
 using Extended = long double;
@@ -26,5 +32,10 @@ FigureCheckResult RunFigureCheck();
 
 int32_t WorldToPixelX(double x, const TWorldWindow& window, int32_t width);
 int32_t WorldToPixelY(double y, const TWorldWindow& window, int32_t height);
+
+// The construction, with the former check, mapping and text drawing.
+void N8Click(TForm1& form1);
+void DrawAxes();
+void TextOut(platform::TCanvas& canvas, int x, int y, const QString& text);
 
 }  // namespace reference
