@@ -558,6 +558,7 @@ struct TextLooks {
 // Fonts seen are few (the default one, now and then another); texts per font are
 // bounded by dropping them all when there are too many.
 constexpr qsizetype kMaxTextsPerFont = 8192;
+constexpr int64_t kMaxMaskPixels = 256 * 256;
 
 TextLook MakeLook(const QFont& font, const QImage* device, const QString& text)
 {
@@ -567,12 +568,15 @@ TextLook MakeLook(const QFont& font, const QImage* device, const QString& text)
     look.ascent = fm.ascent();
     if (!device) return look;  // measured only; drawing always has a device
 
-    // Room for the ink wherever the glyphs reach, the box besides.
+    // Room for the ink wherever the glyphs reach, the box besides. Ink said to
+    // lie far away (a tab's is put 100000 pixels off) or a long text: QPainter.
     const QRect area = fm.boundingRect(text)
                            .translated(0, look.ascent)
                            .united(QRect(QPoint(0, 0), look.extent))
                            .adjusted(-4, -4, 4, 4);
+    if (int64_t(area.width()) * area.height() > kMaxMaskPixels) return look;
     QImage ink(area.size(), QImage::Format_ARGB32_Premultiplied);
+    if (ink.isNull()) return look;
     ink.setDotsPerMeterX(device->dotsPerMeterX());
     ink.setDotsPerMeterY(device->dotsPerMeterY());
     ink.fill(Qt::transparent);

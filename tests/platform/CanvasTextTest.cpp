@@ -39,7 +39,10 @@ QImage Noise(std::mt19937& random, QImage::Format format)
 TEST(CanvasText, CachedTextSetsThePixelsQPainterSets)
 {
     std::mt19937 random(11);
-    const QString texts[] = {"A", "B", "Y", "X", "-1", "1", "Z27", "jgqy", "Wj_|", "Ї", "AA", "A", "Y"};
+    // Vertex letters run through the whole code page, control characters too;
+    // a tab's ink is said to lie 100000 pixels away.
+    const QString texts[] = {"A", "B", "Y", "X", "-1", "1", "Z27", "jgqy", "Wj_|", "Ї", "AA", "A", "Y",
+                             "\t", QString(QChar(0)), QString(QChar(0x1F)), "\r", "A\tB"};
     QFont big(QStringLiteral("DejaVu Sans"));
     big.setPixelSize(23);
     big.setBold(true);
