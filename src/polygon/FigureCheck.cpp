@@ -46,32 +46,16 @@ bool HasCoincidingVertices(int32_t n)
     return false;
 }
 
-// Whether numerator / d, rounded as Xc is, cannot lie strictly between lo and hi,
-// found without dividing. Rounding keeps the order with any double, so an exact
-// quotient at or beyond an end gives an Xc at or beyond it; that is the case when
-// the numerator stands beyond end * d by more than the rounding of that product
-// (a relative 2^-64, given a margin of 2^-60). Not sure: false, and Xc is worked
-// out in full. NaNs and infinities compare false throughout.
-bool SurelyOutside(Extended numerator, double d, double lo, double hi)
-{
-    const Extended atLo = Extended(lo) * d;
-    const Extended atHi = Extended(hi) * d;
-    const Extended marginLo = std::fabs(atLo) * 0x1p-60L;
-    const Extended marginHi = std::fabs(atHi) * 0x1p-60L;
-    if (d > 0) return numerator <= atLo - marginLo || numerator >= atHi + marginHi;
-    return numerator >= atLo + marginLo || numerator <= atHi - marginHi;
-}
-
 // Side k runs from slot k to slot k + 1. A pair counts as crossing when the line
 // through side j meets side i strictly inside the X extent of side i, all three
 // X values taken to two decimals. Every pair is visited even after a crossing
 // is found: a later pair may still overflow, and that error must surface.
 //
 // The cost is the pairs, so each value that one side alone decides is worked out
-// once (the same extended products, in the same order). When the coordinates
-// are small enough that no step of a pair can fail, the division is left out
-// where it cannot change the verdict: past a crossing altogether, and before one
-// when Xc surely lies outside the extent.
+// once (the same extended products, in the same order). Once a crossing is found
+// only a fault can still change the outcome; when the coordinates are small
+// enough that neither d nor the ends' rounding can fail, a pair is taken through
+// to Xc only when Xc could overflow.
 bool HasCrossingSides(int32_t n)
 {
     Vertices[n + 1] = Vertices[1];
@@ -100,8 +84,8 @@ bool HasCrossingSides(int32_t n)
         if (!(ax <= largest)) largest = ax;  // a NaN sticks
         if (!(ay <= largest)) largest = ay;
     }
-    const bool bounded = largest < 9e16L;
-    const Extended safeD = bounded ? 25 * largest * largest * largest / 1e308L : 0;
+    const bool quietPastCrossing = largest < 9e16L;
+    const Extended safeD = quietPastCrossing ? 25 * largest * largest * largest / 1e308L : 0;
 
     bool found = false;
     for (int32_t i = 1; i < n; ++i) {
@@ -123,16 +107,12 @@ bool HasCrossingSides(int32_t n)
         for (int32_t j = i + 1; j <= n; ++j) {
             const Side& side = sides[size_t(j)];
             const Extended dExtended = dy12 * side.dx - side.dy * dx12;
-            // Nothing in this pair can fail (Xc cannot overflow).
-            const bool quiet = bounded && std::fabs(dExtended) >= safeD;
-            if (found && quiet) continue;
+            if (found && quietPastCrossing && std::fabs(dExtended) >= safeD) continue;
             const double d = ToDouble(dExtended);
             if (d == 0) continue;   // parallel, or a side of no length
             if (vertical) continue; // side i vertical: no X extent to cut
-            const Extended numerator =
-                (Extended(Vertices[j].Y) - y1) * dx12 * side.dx + dy12TimesX1 * side.dx - side.dyTimesX * dx12;
-            if (quiet && !found && endsRounded && SurelyOutside(numerator, d, lo, hi)) continue;
-            const double xc = ToDouble(numerator / d);
+            const double xc = ToDouble(
+                ((Extended(Vertices[j].Y) - y1) * dx12 * side.dx + dy12TimesX1 * side.dx - side.dyTimesX * dx12) / d);
             if (!endsRounded) {
                 rx1 = platform::RoundTo2(x1);
                 rx2 = platform::RoundTo2(x2);
