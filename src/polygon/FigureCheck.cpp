@@ -51,26 +51,16 @@ bool HasCoincidingVertices(int32_t n)
 // X values taken to two decimals. Every pair is visited even after a crossing
 // is found: a later pair may still overflow, and that error must surface.
 //
-// The cost is the pairs, so each value that one side alone decides is worked out
-// once (the same extended products, in the same order). Once a crossing is found
+// The cost is the pairs, so what side i alone decides is worked out once per side
+// (the same extended products, in the same order); the values of side j are read
+// from the store's doubles each time, which costs less than loading them kept
+// in extended precision. Once a crossing is found
 // only a fault can still change the outcome; when the coordinates are small
 // enough that neither d nor the ends' rounding can fail, a pair is taken through
 // to Xc only when Xc could overflow.
 bool HasCrossingSides(int32_t n)
 {
     Vertices[n + 1] = Vertices[1];
-
-    // Per side j: its extents and dy34 * x3, the product the Xc formula takes
-    // first in its last term.
-    struct Side {
-        Extended dx, dy, dyTimesX;
-    };
-    std::vector<Side> sides(size_t(std::max(n, 1)) + 1);
-    for (int32_t j = 2; j <= n; ++j) {
-        const Extended dx34 = Extended(Vertices[j + 1].X) - Vertices[j].X;
-        const Extended dy34 = Extended(Vertices[j + 1].Y) - Vertices[j].Y;
-        sides[size_t(j)] = {dx34, dy34, dy34 * Vertices[j].X};
-    }
 
     // M, the largest coordinate, bounds the rest: |d| <= 8 M^2 and the numerator
     // of Xc is at most 24 M^3 (with room for the extended roundings). Below 9e16
@@ -105,14 +95,16 @@ bool HasCrossingSides(int32_t n)
         double rx1 = 0;
         double rx2 = 0;
         for (int32_t j = i + 1; j <= n; ++j) {
-            const Side& side = sides[size_t(j)];
-            const Extended dExtended = dy12 * side.dx - side.dy * dx12;
+            const double x3 = Vertices[j].X;
+            const double y3 = Vertices[j].Y;
+            const Extended dx34 = Extended(Vertices[j + 1].X) - x3;
+            const Extended dy34 = Extended(Vertices[j + 1].Y) - y3;
+            const Extended dExtended = dy12 * dx34 - dy34 * dx12;
             if (found && quietPastCrossing && std::fabs(dExtended) >= safeD) continue;
             const double d = ToDouble(dExtended);
             if (d == 0) continue;   // parallel, or a side of no length
             if (vertical) continue; // side i vertical: no X extent to cut
-            const double xc = ToDouble(
-                ((Extended(Vertices[j].Y) - y1) * dx12 * side.dx + dy12TimesX1 * side.dx - side.dyTimesX * dx12) / d);
+            const double xc = ToDouble(((Extended(y3) - y1) * dx12 * dx34 + dy12TimesX1 * dx34 - dy34 * x3 * dx12) / d);
             if (!endsRounded) {
                 rx1 = platform::RoundTo2(x1);
                 rx2 = platform::RoundTo2(x2);
