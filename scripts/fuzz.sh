@@ -6,8 +6,8 @@
 #
 # Seeds: tests/data/fuzz/<target>/ (committed; read only). What the fuzzer finds
 # on the way goes to build-fuzz/corpus/<target>/; an input that fails is kept as
-# build-fuzz/artifacts/<target>/crash-* (or leak-*, timeout-*), its log is
-# printed and the script fails. Turn such an input into a plain regression test
+# build-fuzz/artifacts/<target>/crash-* (or leak-*, timeout-*), its log
+# (build-fuzz/logs/) is printed and the script fails. Turn such an input into a plain regression test
 # before fixing what it shows.
 set -eu
 ORTALIS_ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -36,7 +36,8 @@ for target in $TARGETS; do
     case $target in
         str_to_int|str_to_float|coordinate_text) dict=(-dict="$ORTALIS_ROOT/fuzz/numbers.dict") ;;
     esac
-    log=$build/$target.log
+    mkdir -p "$build/logs"
+    log=$build/logs/$target-${seconds}s.log
     printf 'fuzz %-16s %ss ... ' "$target" "$seconds"
     if ASAN_OPTIONS=abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
         "$build/$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
