@@ -610,6 +610,8 @@ TextLook MakeLook(const QFont& font, const QImage* device, const QString& text)
 
 const TextLook& LookOf(const QFont& font, const QImage* device, const QString& text)
 {
+    // QFont's == compares everything the font asks for (family, size, style
+    // strategy, hinting), which is what decides its glyphs.
     static std::vector<TextLooks> looks;
     const int dpiX = device ? device->logicalDpiX() : 0;
     const int dpiY = device ? device->logicalDpiY() : 0;
@@ -620,8 +622,6 @@ const TextLook& LookOf(const QFont& font, const QImage* device, const QString& t
         looks.push_back(TextLooks{font, dpiX, dpiY, {}});
         group = looks.end() - 1;
     }
-    // QFont's == compares what the font asks for; its resolved family and the
-    // other settings that change glyphs are part of its description.
     auto it = group->byText.find(text);
     if (it == group->byText.end()) {
         if (group->byText.size() >= kMaxTextsPerFont) group->byText.clear();
