@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds Ortalis and runs every test headless, then again built with
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and runs each fuzz target for
+# a few seconds so that they keep building and running.
 set -eu
 ORTALIS_ROOT=$(cd "$(dirname "$0")" && pwd)
 . "$ORTALIS_ROOT/scripts/deps.sh"
 # The freedesktop validators check the desktop entry and the metainfo file.
-ortalis_install_deps desktop-file-utils appstream
+# clang and its runtime build the fuzz targets.
+ortalis_install_deps desktop-file-utils appstream clang libclang-rt-14-dev
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
@@ -17,3 +19,5 @@ ortalis_build "$ORTALIS_ROOT/build-asan" -DORTALIS_SANITIZE=ON -DORTALIS_BENCH=O
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions="$ORTALIS_ROOT/tests/lsan.supp" \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$ORTALIS_ROOT/build-asan" --output-on-failure -j "$jobs"
+
+"$ORTALIS_ROOT/scripts/fuzz.sh" 5

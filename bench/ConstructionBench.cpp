@@ -1,6 +1,7 @@
 // The construction on the 500 x 500 picture with a store of random points, as
 // the random-points command makes them, the figure check included (its question
-// is answered "Yes"); and its parts: the axes and the world mapping.
+// is answered "Yes"); and its parts: the axes and the world mapping. Each runs
+// as "reference" (the code before it was made fast) and "fast".
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include "shell/Application.h"
 #include "shell/Form1.h"
 #include "RandomFigure.h"
+#include "Reference.h"
 #include "shell/VertexStore.h"
 
 namespace {
@@ -24,37 +26,59 @@ public:
     void ErrorBox(QWidget*, const QString&, const QString&) override {}
 };
 
-void BM_Construction(benchmark::State& state)
+template <class Construct>
+void BM_Construction(benchmark::State& state, Construct construct)
 {
     FillRandom(int32_t(state.range(0)));
     for (auto _ : state) {
-        Form1->N8Click();
+        construct();
         state.PauseTiming();
         Form1->Memo3->Clear();  // the check adds a line on every run
         state.ResumeTiming();
     }
     if (!FigureAccepted) state.SkipWithError("the check refused the figure");
 }
-BENCHMARK(BM_Construction)->Arg(3)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Construction, reference, [] { reference::N8Click(*Form1); })
+    ->Arg(3)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Construction, fast, [] { Form1->N8Click(); })
+    ->Arg(3)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
-void BM_DrawAxes(benchmark::State& state)
+template <class Draw>
+void BM_DrawAxes(benchmark::State& state, Draw draw)
 {
     FillRandom(3);
     Form1->N8Click();
-    for (auto _ : state) DrawAxes();
+    for (auto _ : state) draw();
 }
-BENCHMARK(BM_DrawAxes)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_DrawAxes, reference, reference::DrawAxes)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_DrawAxes, fast, DrawAxes)->Unit(benchmark::kMicrosecond);
 
-void BM_WorldToPixel(benchmark::State& state)
+template <class ToPixelX, class ToPixelY>
+void BM_WorldToPixel(benchmark::State& state, ToPixelX toPixelX, ToPixelY toPixelY)
 {
     const TWorldWindow window{-50, 51, -50, 51};
     double x = -50;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(WorldToPixelX(x, window, 500) + WorldToPixelY(x, window, 500));
+        benchmark::DoNotOptimize(toPixelX(x, window, 500) + toPixelY(x, window, 500));
         x = x < 50 ? x + 0.37 : -50;
     }
 }
-BENCHMARK(BM_WorldToPixel);
+BENCHMARK_CAPTURE(BM_WorldToPixel, reference, reference::WorldToPixelX, reference::WorldToPixelY);
+BENCHMARK_CAPTURE(BM_WorldToPixel, fast, WorldToPixelX, WorldToPixelY);
+
+// One WorldToPixelX alone.
+template <class ToPixelX>
+void BM_WorldToPixelX(benchmark::State& state, ToPixelX toPixelX)
+{
+    const TWorldWindow window{-50, 51, -50, 51};
+    double x = -50;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(toPixelX(x, window, 500));
+        x = x < 50 ? x + 0.37 : -50;
+    }
+}
+BENCHMARK_CAPTURE(BM_WorldToPixelX, reference, reference::WorldToPixelX);
+BENCHMARK_CAPTURE(BM_WorldToPixelX, fast, WorldToPixelX);
 
 }  // namespace
 

@@ -1,57 +1,57 @@
 // The figure check and the shared polygon rules on a store filled with random
 // points, as the random-points command makes them: whole numbers from -49 to 50.
+// Each runs twice, as "reference" (the code before it was made fast) and "fast".
 #include <benchmark/benchmark.h>
-
 
 #include "polygon/FigureCheck.h"
 #include "polygon/PolygonRules.h"
 #include "RandomFigure.h"
+#include "Reference.h"
 #include "shell/VertexStore.h"
 
 namespace {
 
-void BM_RunFigureCheck(benchmark::State& state)
+template <class Check>
+void BM_RunFigureCheck(benchmark::State& state, Check check)
 {
     FillRandom(int32_t(state.range(0)));
     for (auto _ : state) {
-        FigureCheckResult result = RunFigureCheck();
+        FigureCheckResult result = check();
         benchmark::DoNotOptimize(result);
     }
 }
-BENCHMARK(BM_RunFigureCheck)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RunFigureCheck, reference, reference::RunFigureCheck)
+    ->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RunFigureCheck, fast, RunFigureCheck)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // A convex figure that fills the store: no test stops early, every pair is visited.
-void BM_RunFigureCheckConvex(benchmark::State& state)
+template <class Check>
+void BM_RunFigureCheckConvex(benchmark::State& state, Check check)
 {
     for (int32_t x = 1; x <= MaxVertices; ++x) Vertices[x] = {double(x), double(x) * x};
     VertexCount = MaxVertices;
     for (auto _ : state) {
-        FigureCheckResult result = RunFigureCheck();
+        FigureCheckResult result = check();
         benchmark::DoNotOptimize(result);
     }
 }
-BENCHMARK(BM_RunFigureCheckConvex)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RunFigureCheckConvex, reference, reference::RunFigureCheck)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RunFigureCheckConvex, fast, RunFigureCheck)->Unit(benchmark::kMillisecond);
 
-void BM_PolygonArea(benchmark::State& state)
+template <class Rule>
+void BM_Rule(benchmark::State& state, Rule rule)
 {
     FillRandom(int32_t(state.range(0)));
-    for (auto _ : state) benchmark::DoNotOptimize(PolygonArea(VertexCount));
+    for (auto _ : state) benchmark::DoNotOptimize(rule(VertexCount));
 }
-BENCHMARK(BM_PolygonArea)->Arg(1000)->Unit(benchmark::kMicrosecond);
-
-void BM_IsConvexPolygon(benchmark::State& state)
-{
-    FillRandom(int32_t(state.range(0)));
-    for (auto _ : state) benchmark::DoNotOptimize(IsConvexPolygon(VertexCount));
-}
-BENCHMARK(BM_IsConvexPolygon)->Arg(1000)->Unit(benchmark::kMicrosecond);
-
-void BM_PolygonPerimeter(benchmark::State& state)
-{
-    FillRandom(int32_t(state.range(0)));
-    for (auto _ : state) benchmark::DoNotOptimize(PolygonPerimeter(VertexCount));
-}
-BENCHMARK(BM_PolygonPerimeter)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Rule, PolygonArea_reference, reference::PolygonArea)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Rule, PolygonArea_fast, PolygonArea)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Rule, IsConvexPolygon_reference, reference::IsConvexPolygon)
+    ->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Rule, IsConvexPolygon_fast, IsConvexPolygon)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Rule, PolygonPerimeter_reference, reference::PolygonPerimeter)
+    ->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Rule, PolygonPerimeter_fast, PolygonPerimeter)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "Canvas.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -528,29 +529,144 @@ void TCanvas::FloodFill(int x, int y, TColor border)
     Changed();
 }
 
+namespace {
+
+// Shaping a text costs far more than drawing it, and the construction writes a
+// letter beside each of up to a thousand vertices. So each text is measured and
+// rendered once per font and resolution, into a mask of the pixels its glyphs
+// set; drawing it then copies the font colour onto those pixels. With the
+// canvas's unantialiased font every glyph pixel is either set in full or left
+// alone, which is what makes the copy exact; a text whose mask shows any partly
+// covered pixel (another font, say) is drawn through QPainter every time.
+struct TextLook {
+    QSize extent;
+    int ascent = 0;
+    bool masked = false;
+    // The runs of set pixels, from the text's top-left corner.
+    struct Run {
+        int y, x1, x2;  // x2 included
+    };
+    std::vector<Run> ink;
+};
+
+struct TextLooks {
+    QFont font;
+    int dpiX = 0, dpiY = 0;  // 0: no device, the screen's metrics
+    QHash<QString, TextLook> byText;
+};
+
+// Fonts seen are few (the default one, now and then another); texts per font are
+// bounded by dropping them all when there are too many.
+constexpr qsizetype kMaxTextsPerFont = 8192;
+constexpr int64_t kMaxMaskPixels = 256 * 256;
+
+TextLook MakeLook(const QFont& font, const QImage* device, const QString& text)
+{
+    TextLook look;
+    const QFontMetrics fm = device ? QFontMetrics(font, device) : QFontMetrics(font);
+    look.extent = QSize(fm.horizontalAdvance(text), fm.height());
+    look.ascent = fm.ascent();
+    if (!device) return look;  // measured only; drawing always has a device
+
+    // Room for the ink wherever the glyphs reach, the box besides. Ink said to
+    // lie far away (a tab's is put 100000 pixels off) or a long text: QPainter.
+    const QRect area = fm.boundingRect(text)
+                           .translated(0, look.ascent)
+                           .united(QRect(QPoint(0, 0), look.extent))
+                           .adjusted(-4, -4, 4, 4);
+    if (int64_t(area.width()) * area.height() > kMaxMaskPixels) return look;
+    QImage ink(area.size(), QImage::Format_ARGB32_Premultiplied);
+    if (ink.isNull()) return look;
+    ink.setDotsPerMeterX(device->dotsPerMeterX());
+    ink.setDotsPerMeterY(device->dotsPerMeterY());
+    ink.fill(Qt::transparent);
+    {
+        QPainter painter(&ink);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(font);
+        painter.setPen(QColor(Qt::black));
+        painter.drawText(QPoint(-area.left(), -area.top() + look.ascent), text);
+    }
+    for (int row = 0; row < ink.height(); ++row) {
+        const QRgb* r = reinterpret_cast<const QRgb*>(ink.constScanLine(row));
+        for (int col = 0; col < ink.width(); ++col) {
+            const int alpha = qAlpha(r[col]);
+            if (alpha == 0) continue;
+            if (alpha != 255) return look;
+            // Ink on the rim may have run past the mask: no mask then either.
+            if (row == 0 || col == 0 || row == ink.height() - 1 || col == ink.width() - 1) return look;
+            const int y = area.top() + row;
+            const int x = area.left() + col;
+            if (!look.ink.empty() && look.ink.back().y == y && look.ink.back().x2 == x - 1)
+                look.ink.back().x2 = x;
+            else
+                look.ink.push_back({y, x, x});
+        }
+    }
+    look.masked = true;
+    return look;
+}
+
+const TextLook& LookOf(const QFont& font, const QImage* device, const QString& text)
+{
+    // QFont's == compares everything the font asks for (family, size, style
+    // strategy, hinting), which is what decides its glyphs.
+    static std::vector<TextLooks> looks;
+    const int dpiX = device ? device->logicalDpiX() : 0;
+    const int dpiY = device ? device->logicalDpiY() : 0;
+    auto group = std::find_if(looks.begin(), looks.end(), [&](const TextLooks& l) {
+        return l.dpiX == dpiX && l.dpiY == dpiY && l.font == font;
+    });
+    if (group == looks.end()) {
+        looks.push_back(TextLooks{font, dpiX, dpiY, {}});
+        group = looks.end() - 1;
+    }
+    auto it = group->byText.find(text);
+    if (it == group->byText.end()) {
+        if (group->byText.size() >= kMaxTextsPerFont) group->byText.clear();
+        it = group->byText.insert(text, MakeLook(font, device, text));
+    }
+    return *it;
+}
+
+}  // namespace
+
 QSize TCanvas::TextExtent(const QString& text) const
 {
-    const QFontMetrics fm = (target_ && !target_->isNull()) ? QFontMetrics(Font, target_) : QFontMetrics(Font);
-    return QSize(fm.horizontalAdvance(text), fm.height());
+    const QImage* device = (target_ && !target_->isNull()) ? target_ : nullptr;
+    return LookOf(Font, device, text).extent;
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text)
 {
     Painter p(*this);
     if (!p.Active()) return;
-    const QSize ext = TextExtent(text);
+    const TextLook& look = LookOf(Font, target_, text);
+    const QSize ext = look.extent;
     // Off the image altogether: nothing to draw (and no huge coordinates for QPainter).
     if (i64(x) + ext.width() <= 0 || x >= p.width || i64(y) + ext.height() <= 0 || y >= p.height) return;
     if (Brush.Style == BrushStyle::Solid) {
         for (i64 row = y; row < i64(y) + ext.height(); ++row) p.BrushSpan(row, x, i64(x) + ext.width() - 1);
     }
-    {
+    if (look.masked) {
+        const QRgb colour = ToQRgb(FontColor);
+        for (const TextLook::Run& run : look.ink) {
+            const i64 ty = i64(y) + run.y;
+            if (ty < 0 || ty >= p.height) continue;
+            const i64 a = std::max<i64>(i64(x) + run.x1, 0);
+            const i64 b = std::min<i64>(i64(x) + run.x2, p.width - 1);
+            if (a > b) continue;
+            QRgb* r = p.Row(ty);
+            std::fill(r + a, r + b + 1, colour);
+        }
+    } else {
         QPainter painter(target_);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(Font);
         painter.setPen(ToQColor(FontColor));
-        painter.drawText(QPoint(x, y + QFontMetrics(Font, target_).ascent()), text);
+        painter.drawText(QPoint(x, y + look.ascent), text);
     }
     Changed();
 }

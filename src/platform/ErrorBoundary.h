@@ -9,6 +9,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/Errors.h"
+
 class QWidget;
 
 namespace platform {

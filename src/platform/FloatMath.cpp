@@ -1,15 +1,16 @@
 #include "platform/FloatMath.h"
 
-#include <cfloat>
 #include <cmath>
 
 #include "platform/Errors.h"
 
-// The faults are found by looking at the operands and results themselves:
-// floating-point status flags are not reliable once the optimiser reorders code.
 namespace platform {
 
-Extended Div(Extended a, Extended b)
+namespace detail {
+
+// Only reached when a / b is not a finite number and is no infinite dividend
+// over a finite divisor: one of the three faults.
+void RaiseDivFault(Extended a, Extended b)
 {
     if (std::isnan(a) || std::isnan(b)) RaiseInvalidOperation();
     if (b == 0) {
@@ -17,16 +18,17 @@ Extended Div(Extended a, Extended b)
         RaiseDivisionByZero();
     }
     if (std::isinf(a) && std::isinf(b)) RaiseInvalidOperation();
-    const Extended q = a / b;
-    if (std::isinf(q) && std::isfinite(a) && std::isfinite(b)) RaiseOverflow();
-    return q;
+    RaiseOverflow();  // finite operands, infinite quotient
 }
 
-Extended Sqrt(Extended x)
+// Only reached for NaN or a finite value that rounds to infinity.
+void RaiseToDoubleFault(Extended x)
 {
-    if (std::isnan(x) || x < 0) RaiseInvalidOperation();
-    return std::sqrt(x);
+    if (std::isnan(x)) RaiseInvalidOperation();
+    RaiseOverflow();
 }
+
+}  // namespace detail
 
 namespace {
 
@@ -62,25 +64,6 @@ Extended ArcTan2(Extended y, Extended x)
 {
     if (std::isnan(y) || std::isnan(x)) RaiseInvalidOperation();
     return std::atan2(y, x);
-}
-
-double ToDouble(Extended x)
-{
-    if (std::isnan(x)) RaiseInvalidOperation();
-    const double d = static_cast<double>(x);
-    // A value just above DBL_MAX may still round down to it; only what rounds
-    // to infinity overflows.
-    if (std::isinf(d) && std::isfinite(x)) RaiseOverflow();
-    return d;
-}
-
-int64_t RoundToInt64(Extended x)
-{
-    if (!std::isfinite(x)) RaiseInvalidOperation();
-    const Extended r = std::nearbyint(x);  // default mode: nearest, ties to even
-    constexpr Extended kLimit = 9223372036854775808.0L;  // 2^63
-    if (r < -kLimit || r >= kLimit) RaiseInvalidOperation();
-    return static_cast<int64_t>(r);
 }
 
 }  // namespace platform

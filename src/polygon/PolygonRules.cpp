@@ -7,10 +7,44 @@
 using platform::Extended;
 using platform::ToDouble;
 
+namespace {
+
+// Whole coordinates of at most 2^20 make every product and every partial sum
+// of the shoelace formula a whole number below 2^53: the extended steps and
+// their storing round nothing and cannot fail, so the sum is the exact one,
+// which 64-bit integers give without the chain of stores the extended steps
+// wait on. Returns false, having summed nonsense, for any other figure.
+bool ExactShoelace(int32_t n, int64_t& sum)
+{
+    constexpr double kLimit = 1048576.0;  // 2^20
+    bool whole = true;
+    auto whole20 = [&whole](double v) {
+        const double inRange = std::fabs(v) <= kLimit ? v : 0.0;  // NaN too: 0, then 0 != v
+        const int32_t i = static_cast<int32_t>(inRange);
+        whole &= static_cast<double>(i) == v;
+        return int64_t(i);
+    };
+    int64_t s = 0;
+    int64_t ax = whole20(Vertices[1].X);
+    int64_t ay = whole20(Vertices[1].Y);
+    for (int32_t i = 1; i <= n; ++i) {
+        const int64_t bx = whole20(Vertices[i + 1].X);
+        const int64_t by = whole20(Vertices[i + 1].Y);
+        s += ax * by - bx * ay;
+        ax = bx;
+        ay = by;
+    }
+    sum = s;
+    return whole;
+}
+
+}  // namespace
+
 double PolygonArea(int32_t n)
 {
     n = ClampedVertexCount(n);
     Vertices[n + 1] = Vertices[1];
+    if (int64_t exact = 0; n > 0 && ExactShoelace(n, exact)) return std::fabs(static_cast<double>(exact)) * 0.5;
     double s = 0;
     for (int32_t i = 1; i <= n; ++i) {
         const TVertex& a = Vertices[i];

@@ -79,7 +79,8 @@ TEST(TextConversion, IntegerTable)
 
 TEST(TextConversion, IntegerMessageQuotesTheTextAsGiven)
 {
-    for (const std::string text : {"  12a", "", "2147483648", "$100000000", "12 "}) {
+    // A NUL typed or pasted into the field stays in the message, and what follows it.
+    for (const std::string& text : std::initializer_list<std::string>{"  12a", "", "2147483648", "$100000000", "12 ", std::string("\0\0*", 3)}) {
         SCOPED_TRACE(text);
         try {
             StrToInt(text);
@@ -188,7 +189,7 @@ TEST_F(FloatConversion, SignOfZeroIsKept)
 TEST_F(FloatConversion, MessageQuotesTheTextAsGiven)
 {
     Use(',');
-    for (const std::string text : {" 1.5 ", "", "-", "1e400"}) {
+    for (const std::string& text : std::initializer_list<std::string>{" 1.5 ", "", "-", "1e400", std::string("\0" "1,2", 4)}) {
         SCOPED_TRACE(text);
         try {
             StrToFloat(text);
