@@ -46,6 +46,10 @@ Span SpanOf(Follows follows, bool extentIsFarEdge)
 }
 
 constexpr int64_t kReach = 8;  // a handle's size
+// The largest side a drag may give the picture. Drag after drag could otherwise
+// grow it without end, and every construction clears, and every save writes, the
+// whole bitmap; twice a large screen is more than any drawing needs.
+constexpr int64_t kLargestSide = 4096;
 
 // Limits one axis [lo, hi) of the band inside a client extent of `client`.
 void LimitSpan(int64_t& lo, int64_t& hi, Span span, int64_t client)
@@ -65,13 +69,13 @@ void LimitSpan(int64_t& lo, int64_t& hi, Span span, int64_t client)
         // past its near side the picture may grow only while enough of it stays.
         const int64_t most = hi > client ? client - kReach : hi - 1;
         const int64_t least = std::min(hi, client) >= kReach ? -kFar : 0;
-        lo = std::clamp(lo, least, most);
+        lo = std::clamp(lo, std::max(least, std::min(hi - kLargestSide, most)), most);
         return;
     }
     case Span::Far: {
         const int64_t least = lo < 0 ? kReach : lo + 1;
         const int64_t most = client - std::max<int64_t>(lo, 0) >= kReach ? kFar : client;
-        hi = std::clamp(hi, least, most);
+        hi = std::clamp(hi, least, std::max(least, std::min(most, lo + kLargestSide)));
         return;
     }
     }

@@ -35,7 +35,7 @@ void DragMove(TFrameControl control, TDragState& drag, int32_t x, int32_t y);
 TBounds DragBand(TFrameControl control, const TDragState& drag);
 
 // The band as it is drawn and as the picture takes it at the release. A drag
-// never gives the picture a width or height below 1, and never leaves it
+// never gives the picture a width or height below 1 or, growing, above 4096, and never leaves it
 // wholly outside the client area: at least a handle's size of it (8 pixels, or
 // all of a smaller side) stays inside, so the user can always grab it again.
 // Only the edges the control moves are held back.

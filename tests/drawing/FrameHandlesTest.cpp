@@ -324,6 +324,9 @@ TEST(FrameDrag, LimitsKeepAPartlyHiddenPictureWithinReach)
         {"small picture near the left: its left edge stops at 0", TFrameControl::Shape7, {2, 0, 3, 3}, -50, 0, {0, 0, 5, 3}},
         {"small picture near the right: its right edge stops at the side", TFrameControl::Shape3, {650, 0, 3, 3}, 50, 0, {650, 0, 4, 3}},
         {"top edge of a picture below the bottom", TFrameControl::Shape1, {0, 500, 100, 300}, 0, 200, {0, 536, 100, 264}},
+        {"a picture grows to 4096 on a side at most, left", TFrameControl::Shape7, {0, 0, 4000, 100}, -900, 0, {-96, 0, 4096, 100}},
+        {"a picture grows to 4096 on a side at most, down", TFrameControl::Shape5, {0, 0, 100, 4000}, 0, 900, {0, 0, 100, 4096}},
+        {"a side already longer only shrinks", TFrameControl::Shape3, {0, 0, 5000, 100}, 10, 0, {0, 0, 4096, 100}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
