@@ -74,4 +74,11 @@ double RoundTo(double value, double factor)
 
 std::string FormatTwoDecimals(double value) { return FloatToStr(RoundTo2(value)); }
 
+std::string FormatRoundedOrWhole(double value, double factor)
+{
+    const Extended quotient = Extended(value) / factor;
+    if (std::fabs(quotient) >= 0x1p63L) return FloatToStr(value);
+    return FloatToStr(RoundTo(value, factor));
+}
+
 }  // namespace platform

@@ -17,4 +17,10 @@ inline double RoundTo2(double value) { return RoundTo(value, 0.01); }
 // A number shown with two decimals: FloatToStr(RoundTo2(value)).
 std::string FormatTwoDecimals(double value);
 
+// FloatToStr(RoundTo(value, factor)), except that a value too large for that
+// rounding (its quotient beyond the 64-bit integer range) has no fraction left
+// to round and shows as it is rather than failing. For results the program
+// computes exactly at any size: the pointer read-out, the triangle's areas.
+std::string FormatRoundedOrWhole(double value, double factor);
+
 }  // namespace platform

@@ -13,7 +13,9 @@
 
 namespace {
 
-QString TwoDecimals(double value) { return QString::fromStdString(platform::FormatTwoDecimals(value)); }
+// Areas of triangles anywhere in the 32-bit range are exact whole numbers once
+// they pass what two-decimal rounding can hold, so they show as they are.
+QString TwoDecimals(double value) { return QString::fromStdString(platform::FormatRoundedOrWhole(value, 0.01)); }
 
 }  // namespace
 

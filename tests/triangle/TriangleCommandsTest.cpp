@@ -91,6 +91,9 @@ TEST_F(TriangleTest, ThreeAreasAndTheCountedPoints)
         // Past the 32-bit squares and determinants, exactly.
         {{0, 0, 70000, 0, 0, 70000}, "2450000000", "2450000000", "2450000000",
          "Внутрішніх точок: 2449895001, граничних: 210000"},
+        // Areas past what two-decimal rounding holds are whole numbers and show as they are.
+        {{-2147483647 - 1, 0, 2147483647, 0, 0, 50000000}, "1,07374182375002E17", "1,07374182375E17", "1,07374182375E17",
+         "Внутрішніх точок: 107374180227516289, граничних: 4294967424"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tip.toStdString());
@@ -106,7 +109,7 @@ TEST_F(TriangleTest, ThreeAreasAndTheCountedPoints)
     // The flat one was questioned by the check and went on.
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     EXPECT_EQ(dialogs.Shown[0].Caption, "Перевірка");
-    EXPECT_TRUE(progress.Begun.empty());  // all too small for the progress dialog
+    EXPECT_EQ(progress.Begun.size(), 1u);  // only the count of fifty million rows reports its progress
 }
 
 TEST_F(TriangleTest, HeronsNegativeProductStopsTheAreasAfterTheCheck)
