@@ -51,26 +51,34 @@ void TForm1::N21Click()
     DrawTriangleCircles(*this, points, form2.Image1->width(), form2.Image1->height(), Circles::Both);
 }
 
-void TForm1::N22Click()
+namespace {
+
+// The start of the two commands that read the fields as floating-point numbers:
+// store the triangle, take the picture's size, then build.
+TTrianglePoints BuildFromFloatFields(TForm1& form, int32_t& width, int32_t& height)
 {
     VertexCount = 3;
-    const TTrianglePoints points = ReadTrianglePoints(*this);
+    const TTrianglePoints points = ReadTrianglePoints(form);
     StoreTriangle(points);
     const TForm2& form2 = *Form2;
-    const int32_t width = form2.Image1->width();
-    const int32_t height = form2.Image1->height();
-    N8Click();
+    width = form2.Image1->width();
+    height = form2.Image1->height();
+    form.N8Click();
+    return points;
+}
+
+}  // namespace
+
+void TForm1::N22Click()
+{
+    int32_t width = 0, height = 0;
+    const TTrianglePoints points = BuildFromFloatFields(*this, width, height);
     DrawTriangleCircles(*this, points, width, height, Circles::Circumscribed);
 }
 
 void TForm1::N23Click()
 {
-    VertexCount = 3;
-    const TTrianglePoints points = ReadTrianglePoints(*this);
-    StoreTriangle(points);
-    const TForm2& form2 = *Form2;
-    const int32_t width = form2.Image1->width();
-    const int32_t height = form2.Image1->height();
-    N8Click();
+    int32_t width = 0, height = 0;
+    const TTrianglePoints points = BuildFromFloatFields(*this, width, height);
     DrawTriangleCircles(*this, points, width, height, Circles::Both);
 }
