@@ -5,6 +5,8 @@
 #include "platform/Image.h"
 
 #include <QCoreApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPixmapCache>
 #include <QPushButton>
 #include <algorithm>
@@ -55,12 +57,14 @@ QString RandomText(std::mt19937& rng)
 }
 
 // Puts back what legitimately grows with use and would hide a leak: the lists
-// (the reset empties them), a picture resized or replaced by a loaded file, and
-// Qt's pixmap cache, which fills up to its limit (10 MiB) with the style's
+// (the reset empties them), a picture resized or replaced by a loaded file, the
+// clipboard, which holds the last picture copied (up to 64 MiB for the largest),
+// and Qt's pixmap cache, which fills up to its limit (10 MiB) with the style's
 // gradients for every palette the skins bring.
 void Settle()
 {
     QPixmapCache::clear();
+    QGuiApplication::clipboard()->clear();
     Form1->Button3->click();
     Form2->Image1->setGeometry(96, 8, 500, 500);
     Form2->Image1->Picture().Clear();
