@@ -19,7 +19,7 @@ seconds=${1:-60}
 # Every target, in the order they run. The picture loading target (picture_load)
 # joins this list once it is built in fuzz/CMakeLists.txt; it needs no other
 # change here, its seeds go to tests/data/fuzz/picture_load/.
-TARGETS="str_to_int str_to_float coordinate_text number_display"
+TARGETS="str_to_int str_to_float coordinate_text number_display picture_load"
 [ $# -gt 0 ] && TARGETS="$*"
 
 build=$ORTALIS_ROOT/build-fuzz
