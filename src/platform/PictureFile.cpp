@@ -240,6 +240,35 @@ void JpegMessage(j_common_ptr info, int level)
     // Other warnings and trace messages are not the user's business.
 }
 
+// A progressive or multi-scan file may repeat a scan for a few bytes each time,
+// and the decoder goes over the whole picture again for every scan: a megabyte
+// could keep it busy for an hour. The blocks of all scans together are capped,
+// at twice what the usual progressive script (14 one-component passes) needs
+// for the largest colour picture, a second or two; beyond that the file is
+// refused as too big.
+constexpr int64_t kMaxScanBlocks = int64_t(1) << 25;
+
+struct JpegScanBudget {
+    jpeg_progress_mgr Manager{};
+    int Scan = 0;
+    int64_t Blocks = 0;
+};
+
+// libjpeg's progress hook, called often during the input; counts each new scan once.
+void CountJpegScan(j_common_ptr common)
+{
+    auto* info = reinterpret_cast<j_decompress_ptr>(common);
+    auto* budget = reinterpret_cast<JpegScanBudget*>(common->progress);
+    if (info->input_scan_number == budget->Scan) return;
+    budget->Scan = info->input_scan_number;
+    for (int i = 0; i < info->comps_in_scan; ++i)
+        budget->Blocks += int64_t(info->cur_comp_info[i]->width_in_blocks) * info->cur_comp_info[i]->height_in_blocks;
+    if (budget->Blocks > kMaxScanBlocks) {
+        common->err->msg_code = JERR_IMAGE_TOO_BIG;
+        JpegErrorExit(common);
+    }
+}
+
 void InstallJpegErrors(JpegErrors& errors)
 {
     jpeg_std_error(&errors.Manager);
@@ -290,12 +319,15 @@ bool CompressJpeg(const QImage& image, int quality, JpegErrors& errors, unsigned
 bool DecompressJpeg(const QByteArray& data, JpegErrors& errors, QImage& image, std::vector<unsigned char>& row)
 {
     jpeg_decompress_struct info{};
+    JpegScanBudget budget;
+    budget.Manager.progress_monitor = CountJpegScan;
     info.err = &errors.Manager;
     if (setjmp(errors.Jump)) {
         jpeg_destroy_decompress(&info);
         return false;
     }
     jpeg_create_decompress(&info);
+    info.progress = &budget.Manager;
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.constData()), static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
     if (!SizeAcceptable(info.image_width, info.image_height)) {

@@ -12,6 +12,7 @@
 #include <jpeglib.h>
 #include <jerror.h>
 #include <sys/resource.h>
+#include <vector>
 
 using namespace platform;
 
@@ -94,6 +95,40 @@ QByteArray Bytes(std::initializer_list<int> values)
     QByteArray out;
     for (int v : values) out.append(char(v));
     return out;
+}
+
+// A flat grey progressive JPEG, arithmetic coded, whose last scan is repeated:
+// the decoder takes a repeated scan (with a warning) and goes over the whole
+// picture again for each, while each copy costs the file only a few bytes.
+QByteArray RepeatedScanJpeg(int width, int height, int repeats)
+{
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = 1;
+    info.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&info);
+    info.arith_code = TRUE;
+    jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<unsigned char> row(size_t(width), 128);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    const QByteArray file(reinterpret_cast<const char*>(buffer), qsizetype(size));
+    std::free(buffer);
+    const qsizetype end = file.size() - 2;  // the end-of-image marker
+    const qsizetype lastScan = file.lastIndexOf(QByteArray("\xFF\xDA", 2));
+    return file.left(end) + file.mid(lastScan, end - lastScan).repeated(repeats) + file.mid(end);
 }
 
 }  // namespace
@@ -263,6 +298,17 @@ TEST(PictureFile, DamagedJpegGivesLibjpegsMessageNumber)
         SCOPED_TRACE(name);
         EXPECT_EQ(ErrorOf([&] { DecodeJpeg(c.first); }), JpegError(c.second));
     }
+}
+
+TEST(PictureFile, RepeatedScansCannotKeepTheJpegDecoderBusy)
+{
+    // 2048 x 2048 is 65536 blocks a scan, so 512 scans fit the cap. A hundred
+    // repeats load as before; 600 (7 KB of file) are refused, where they took
+    // seconds and a megabyte of them an hour.
+    const QImage image = DecodeJpeg(RepeatedScanJpeg(2048, 2048, 100));
+    EXPECT_EQ(image.size(), QSize(2048, 2048));
+    EXPECT_EQ(image.pixel(2047, 2047), qRgb(128, 128, 128));
+    EXPECT_EQ(ErrorOf([&] { DecodeJpeg(RepeatedScanJpeg(2048, 2048, 600)); }), JpegError(JERR_IMAGE_TOO_BIG));
 }
 
 TEST(PictureFile, PngReadsBackExactly)
