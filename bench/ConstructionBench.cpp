@@ -17,14 +17,9 @@
 #include "RandomFigure.h"
 #include "Reference.h"
 #include "shell/VertexStore.h"
+#include "WindowsBench.h"
 
 namespace {
-
-class AnswerYes : public platform::DialogHost {
-public:
-    platform::Answer Question(QWidget*, const QString&, const QString&) override { return platform::Answer::Yes; }
-    void ErrorBox(QWidget*, const QString&, const QString&) override {}
-};
 
 template <class Construct>
 void BM_Construction(benchmark::State& state, Construct construct)
@@ -82,18 +77,4 @@ BENCHMARK_CAPTURE(BM_WorldToPixelX, fast, WorldToPixelX);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    platform::SetDecimalSeparator(',');
-    AnswerYes dialogs;
-    platform::SetDialogHost(&dialogs);
-    CreateForms();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    DestroyForms();
-    platform::SetDialogHost(nullptr);
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksWithWindows(argc, argv); }

@@ -13,15 +13,9 @@
 #include "shell/Application.h"
 #include "shell/Form1.h"
 #include "shell/VertexStore.h"
+#include "WindowsBench.h"
 
 namespace {
-
-class AnswerYes : public platform::DialogHost {
-public:
-    platform::Answer Question(QWidget*, const QString&, const QString&) override { return platform::Answer::Yes; }
-    void ErrorBox(QWidget*, const QString&, const QString&) override {}
-    void MessageBox(QWidget*, const QString&, const QString&) override {}
-};
 
 void BM_RegularBuild(benchmark::State& state)
 {
@@ -56,18 +50,4 @@ BENCHMARK(BM_WalkRegularPolygon)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    platform::SetDecimalSeparator(',');
-    AnswerYes dialogs;
-    platform::SetDialogHost(&dialogs);
-    CreateForms();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    DestroyForms();
-    platform::SetDialogHost(nullptr);
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksWithWindows(argc, argv); }
