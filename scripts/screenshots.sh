@@ -6,7 +6,17 @@
 set -u
 ORTALIS_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 . "$ORTALIS_ROOT/scripts/deps.sh"
-ortalis_install_deps xvfb xdotool imagemagick
+ortalis_install_deps xvfb xdotool imagemagick locales
+# The pictures show a Ukrainian desktop: its decimal comma, its dialogs' texts.
+shot_locale=uk_UA.UTF-8
+if ! locale -a 2>/dev/null | grep -qix 'uk_UA.utf8'; then
+    if [ "$(id -u)" = 0 ]; then
+        localedef -i uk_UA -f UTF-8 "$shot_locale" || exit 1
+    else
+        echo "Run as root once: localedef -i uk_UA -f UTF-8 $shot_locale" >&2
+        exit 1
+    fi
+fi
 ortalis_build "$ORTALIS_ROOT/build" >/dev/null || exit 1
 program="$ORTALIS_ROOT/build/Ortalis"
 out="$ORTALIS_ROOT/docs/screenshots"
@@ -24,7 +34,7 @@ pid="" main=""
 missing=0
 
 start() {
-    "$program" >/dev/null 2>&1 &
+    LANG=$shot_locale LC_ALL=$shot_locale LANGUAGE=uk "$program" >/dev/null 2>&1 &
     pid=$!
     main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Ortalis$' | head -1)
     [ -n "$main" ] || { echo "Ortalis did not show its main window" >&2; exit 1; }

@@ -119,7 +119,7 @@ void TForm1::N8Click()
     TForm2& form2 = *Form2;
     const bool blank = form2.CheckBox2->isChecked();
     if (blank) form2.Button1Click();
-    form2.setVisible(true);
+    form2.ShowInFront();
 
     // Size the bitmap to the picture control and blank it.
     TImage* image = form2.Image1;

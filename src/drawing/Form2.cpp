@@ -161,6 +161,13 @@ void TForm2::ShowHandles()
     for (platform::TShape* shape : Handles()) shape->setVisible(true);
 }
 
+void TForm2::ShowInFront()
+{
+    setVisible(true);
+    raise();
+    activateWindow();
+}
+
 void TForm2::Button1Click()
 {
     // The canvas first: a JPEG picture refuses here, before anything changes.

@@ -92,6 +92,10 @@ public:
     void FrameMouseMove(TFrameControl control, Qt::MouseButtons held, int x, int y);
     void FrameMouseUp(TFrameControl control, Qt::MouseButton button, int x, int y);
 
+    // Shows the window in front of the others and gives it the focus, also when
+    // it is already visible behind the main window.
+    void ShowInFront();
+
     // The eight handles, in order Shape1..Shape8.
     std::array<platform::TShape*, 8> Handles() const;
     // Lays the handles out around Image1's present bounds, just outside it.

@@ -24,12 +24,18 @@ QString FilterExtension(int filterIndex)
     }
 }
 
-QString SaveFileName(const QString& chosen, int filterIndex)
+TSaveTarget SaveTarget(const QString& chosen, int filterIndex)
 {
+    struct Typed {
+        const char* suffix;
+        const char* format;
+    };
+    static constexpr Typed kTyped[] = {{".bmp", "bmp"}, {".jpg", "jpg"}, {".jpeg", "jpg"}, {".png", "png"}};
+    for (const Typed& typed : kTyped)
+        if (chosen.endsWith(QLatin1String(typed.suffix), Qt::CaseInsensitive)) return {chosen, typed.format};
     const QString extension = FilterExtension(filterIndex);
     if (extension.isEmpty()) return {};
-    const QString dotted = "." + extension;
-    return chosen.endsWith(dotted, Qt::CaseInsensitive) ? chosen : chosen + dotted;
+    return {chosen + "." + extension, extension};
 }
 
 QString InitialPictureFolder()
@@ -49,24 +55,24 @@ void RememberFolder(TForm2& form, const QString& chosenFile) { form.PictureFolde
 
 void TForm2::N2Click()
 {
-    const auto target = [](const platform::FileChoice& choice) {
-        return SaveFileName(choice.FileName, choice.FilterIndex);
+    const auto targetName = [](const platform::FileChoice& choice) {
+        return SaveTarget(choice.FileName, choice.FilterIndex).FileName;
     };
     const std::optional<platform::FileChoice> choice =
-        platform::Dialogs().SaveFile(this, kPictureFilter, 1, StartFolder(*this), target);
+        platform::Dialogs().SaveFile(this, kPictureFilter, 1, StartFolder(*this), targetName);
     if (!choice) return;
     RememberFolder(*this, choice->FileName);
-    const QString name = target(*choice);
-    if (name.isEmpty()) return;
-    const QByteArray data = platform::PictureFileData(Image1->Picture(), FilterExtension(choice->FilterIndex));
+    const TSaveTarget target = SaveTarget(choice->FileName, choice->FilterIndex);
+    if (target.FileName.isEmpty()) return;
+    const QByteArray data = platform::PictureFileData(Image1->Picture(), target.Extension);
     if (data.isEmpty()) return;  // nothing drawn, nothing to write
-    platform::WriteFileReplacing(name, data);
+    platform::WriteFileReplacing(target.FileName, data);
 }
 
 void TForm2::N3Click()
 {
     const std::optional<platform::FileChoice> choice =
-        platform::Dialogs().OpenFile(this, kPictureFilter, 1, StartFolder(*this));
+        platform::Dialogs().OpenFile(this, kOpenPictureFilter, kOpenAllPicturesIndex, StartFolder(*this));
     if (!choice) return;
     RememberFolder(*this, choice->FileName);
     platform::LoadPictureFile(Image1->Picture(), choice->FileName);

@@ -1,7 +1,5 @@
 #include "Picture.h"
 
-#include "Errors.h"
-
 #include <QPainter>
 #include <algorithm>
 #include <utility>
@@ -32,7 +30,7 @@ void TPicture::Changed()
 
 TCanvas& TPicture::Canvas(int defaultWidth, int defaultHeight)
 {
-    if (kind_ == Kind::Jpeg) throw PlatformError(kCanOnlyModifyBitmap);
+    if (kind_ == Kind::Jpeg) JpegToBitmap();
     if (kind_ == Kind::Empty) {
         AssignBitmap(WhiteBitmap(defaultWidth, defaultHeight));
         // A zero-sized request still makes a bitmap of that size.
@@ -48,7 +46,7 @@ void TPicture::SetHeight(int height) { Resize(width_, height); }
 
 void TPicture::Resize(int width, int height)
 {
-    if (kind_ == Kind::Jpeg) throw PlatformError(kCanOnlyModifyBitmap);
+    if (kind_ == Kind::Jpeg) JpegToBitmap();
     width = std::max(width, 0);
     height = std::max(height, 0);
     if (kind_ == Kind::Empty) {
@@ -93,6 +91,12 @@ void TPicture::AssignJpeg(QByteArray jpegData, QImage decoded)
     // A canvas reference kept from before must not draw on the JPEG image.
     canvas_.SetTarget(nullptr);
     Changed();
+}
+
+void TPicture::JpegToBitmap()
+{
+    QImage pixels = std::move(bitmap_);
+    AssignBitmap(std::move(pixels));
 }
 
 void TPicture::Clear()

@@ -1,7 +1,8 @@
 #pragma once
 // The picture of an image control: it holds nothing, a bitmap (what every drawing
-// makes) or a JPEG image (what loading a ".jpg" file gives). Only a bitmap can be
-// drawn on; a JPEG image keeps its file data so that saving writes them again.
+// makes) or a JPEG image (what loading a ".jpg" file gives). A JPEG image keeps its
+// file data so that saving writes them again, until the first drawing on it turns
+// it into a bitmap of its pixels.
 #include "Canvas.h"
 
 #include <QByteArray>
@@ -9,8 +10,6 @@
 #include <functional>
 
 namespace platform {
-
-inline constexpr const char* kCanOnlyModifyBitmap = "Can only modify an image if it contains a bitmap";
 
 class TPicture {
 public:
@@ -23,15 +22,15 @@ public:
     Kind GraphicKind() const { return kind_; }
 
     // The bitmap's canvas. An empty picture first becomes a white bitmap of the
-    // given size; a JPEG image throws PlatformError(kCanOnlyModifyBitmap).
+    // given size; a JPEG image becomes the bitmap of its pixels.
     TCanvas& Canvas(int defaultWidth, int defaultHeight);
 
     // The graphic's size; 0 x 0 when empty.
     int Width() const { return width_; }
     int Height() const { return height_; }
     // Resizing a bitmap keeps its top-left content and makes the new area white; an
-    // empty picture becomes a bitmap (of height or width 0 until both are set); a
-    // JPEG image throws PlatformError(kCanOnlyModifyBitmap). Sizes below 0 count as 0.
+    // empty picture becomes a bitmap (of height or width 0 until both are set), a
+    // JPEG image the bitmap of its pixels. Sizes below 0 count as 0.
     void SetWidth(int width);
     void SetHeight(int height);
 
@@ -53,6 +52,8 @@ public:
 
 private:
     void Resize(int width, int height);
+    // A JPEG image becomes a bitmap of the pixels it shows, with a new bitmap's canvas.
+    void JpegToBitmap();
     void Changed();
 
     Kind kind_ = Kind::Empty;

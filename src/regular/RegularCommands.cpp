@@ -1,5 +1,5 @@
-// The regular polygon menu: build the polygon from the tab's fields, or list and
-// measure the polygon inscribed in the circle whose radius is the side field.
+// The regular polygon menu: build the polygon the tab's fields describe, or list
+// and measure that same polygon without drawing it.
 #include "drawing/Form2.h"
 #include "platform/Memo.h"
 #include "platform/NumberFormat.h"
@@ -32,6 +32,21 @@ void StoreAndList(TForm1& form, int32_t index, const TVertex& vertex)
     form.Memo3->Add(QString::fromStdString(FormatVertexLine(vertex.X, vertex.Y)));
 }
 
+// The polygon of the tab's fields into the store and onto the list: N, the side
+// and the start angle are read in that order, and N = 0 fails at the radius,
+// before any vertex is written. Both commands take their polygon from here.
+void ComputeTabPolygon(TForm1& form)
+{
+    const int32_t n = platform::StrToInt(Text(form.Edit19));
+    VertexCount = n;
+    EntryCursor = 1;
+    const double side = platform::StrToFloat(Text(form.Edit20));
+    const double radius = RegularPolygonRadius(TRegularCircle::Circumscribed, n, side);
+    const double startAngle = DegreesToRadians(platform::StrToFloat(Text(form.Edit22)));
+    WalkRegularPolygon(n, radius, startAngle,
+                       [&form](int32_t i, const TVertex& vertex) { StoreAndList(form, i, vertex); });
+}
+
 }  // namespace
 
 void TForm1::N18Click()
@@ -42,15 +57,7 @@ void TForm1::N18Click()
     const bool clearFirst = form2.CheckBox2->isChecked();
     if (clearFirst) form2.Button1Click();
 
-    const int32_t n = platform::StrToInt(Text(Edit19));
-    VertexCount = n;
-    EntryCursor = 1;
-    const double side = platform::StrToFloat(Text(Edit20));
-    const double radius = RegularPolygonRadius(TRegularCircle::Circumscribed, n, side);
-    const double startAngle = DegreesToRadians(platform::StrToFloat(Text(Edit22)));
-    WalkRegularPolygon(n, radius, startAngle,
-                       [this](int32_t i, const TVertex& vertex) { StoreAndList(*this, i, vertex); });
-
+    ComputeTabPolygon(*this);
     N8Click();
 }
 
@@ -59,12 +66,7 @@ void TForm1::N19Click()
     if (!CountFitsTheStore(*this)) return;
 
     Memo3->Clear();
-    const int32_t n = platform::StrToInt(Text(Edit19));
-    VertexCount = n;
-    EntryCursor = 1;
-    // The side field is taken as the radius of the circle through the vertices.
-    const double radius = platform::StrToFloat(Text(Edit20));
-    WalkRegularPolygon(n, radius, 0, [this](int32_t i, const TVertex& vertex) { StoreAndList(*this, i, vertex); });
-
-    Edit17->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(n))));
+    ComputeTabPolygon(*this);
+    // The shoelace area writes the closing copy of vertex 1 on its way.
+    Edit17->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(VertexCount))));
 }

@@ -293,6 +293,17 @@ void TForm1::ConnectHandlers()
     // The convex hulls.
     OnEvent(N20, &QAction::triggered, this, [this] { N20Click(); });
     OnEvent(N24, &QAction::triggered, this, [this] { N24Click(); });
+    // Enter in a page's y field adds the vertex typed, as its button would; with
+    // the button off it does nothing.
+    PressOnEnter(Edit9, Button1);
+    PressOnEnter(Edit12, Button2);
+}
+
+void TForm1::PressOnEnter(QLineEdit* field, QPushButton* button)
+{
+    connect(field, &QLineEdit::returnPressed, button, [button] {
+        if (button->isEnabled()) button->click();
+    });
 }
 
 void TForm1::FormCreate()

@@ -202,6 +202,7 @@ private:
     void BuildRegularTab();
     void BuildMenu();
     void ConnectHandlers();
+    static void PressOnEnter(QLineEdit* field, QPushButton* button);
 };
 
 class TForm2;

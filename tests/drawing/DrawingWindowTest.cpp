@@ -3,6 +3,7 @@
 #include "platform/Shape.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -138,41 +139,75 @@ TEST_F(DrawingTest, ClearOnAnEmptyPictureMakesTheBitmap)
     EXPECT_TRUE(AllWhite());
 }
 
-TEST_F(DrawingTest, JpegPictureRefusesEveryDrawing)
+TEST_F(DrawingTest, ALoadedJpegIsDrawnOnLikeABitmap)
 {
     // What loading a ".jpg" file leaves in the picture.
     QImage photo(40, 30, QImage::Format_RGB32);
     photo.fill(qRgb(90, 120, 150));
-    Form2->Image1->Picture().AssignJpeg(QByteArray("jpeg data"), photo);
     StoreDefaultTriangle();
+    ASSERT_EQ(Construct(), "");
+    const QImage drawing = Surface();
 
     struct Case {
         const char* name;
         bool blank;
-        bool shownAfter;
+        bool closedFirst;
     };
     const Case cases[] = {
-        {"refused by the clear button, before the window is shown", true, false},
-        {"refused by the first canvas access after showing the window", false, true},
+        {"rebuilt with clearing", true, false},
+        {"rebuilt over the photo", false, false},
+        {"constructed after the window was closed over the photo", true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Form2->hide();
+        Form2->Image1->Picture().AssignJpeg(QByteArray("jpeg data"), photo);
+        if (c.closedFirst) {
+            ASSERT_TRUE(Form2->close());
+            StoreDefaultTriangle();
+        }
         Form2->CheckBox2->setChecked(c.blank);
-        EXPECT_EQ(Construct(), "Can only modify an image if it contains a bitmap");
-        EXPECT_EQ(Form2->isVisible(), c.shownAfter);
-        EXPECT_EQ(Form2->Image1->Picture().GraphicKind(), platform::TPicture::Kind::Jpeg);
-        EXPECT_EQ(Surface(), photo);
-        EXPECT_EQ(Form1->XMin, 0.0);  // the window was never reached
-        EXPECT_EQ(Form2->Edit3->text(), "-20");
+        if (c.closedFirst)
+            EXPECT_EQ(Construct(), "");  // the main window's construction
+        else
+            Form2->Button2->click();  // "Перебудувати", as a user would
+        EXPECT_TRUE(Form2->isVisible());
+        EXPECT_EQ(Form2->Image1->Picture().GraphicKind(), platform::TPicture::Kind::Bitmap);
+        EXPECT_EQ(Form1->XMin, -1.0);
+        EXPECT_EQ(Form2->Edit3->text(), "-1");
+        if (c.blank) {
+            EXPECT_EQ(Surface(), drawing);
+        } else {
+            // The triangle over the photo, which shows where nothing was drawn.
+            EXPECT_EQ(Surface().size(), QSize(500, 500));
+            EXPECT_EQ(Pixel(5, 5), platform::FromQRgb(qRgb(90, 120, 150)));
+            EXPECT_EQ(Pixel(100, 100), clWhite);  // beyond the photo: the white of the resize
+            EXPECT_EQ(Pixel(250, 292), platform::clRed);  // halfway along B-C
+        }
     }
-    try {
-        Form2->Button1Click();
-        ADD_FAILURE() << "no error";
-    } catch (const platform::PlatformError& e) {
-        EXPECT_STREQ(e.what(), "Can only modify an image if it contains a bitmap");
+
+    // The clear button alone turns it white.
+    Form2->Image1->Picture().AssignJpeg(QByteArray("jpeg data"), photo);
+    Form2->Button1Click();
+    EXPECT_EQ(Form2->Image1->Picture().GraphicKind(), platform::TPicture::Kind::Bitmap);
+    EXPECT_EQ(Surface().size(), QSize(500, 500));
+    EXPECT_TRUE(AllWhite());
+}
+
+TEST_F(DrawingTest, EveryConstructionBringsTheDrawingToTheFront)
+{
+    StoreDefaultTriangle();
+    Form1->show();
+    for (int round = 1; round <= 2; ++round) {
+        SCOPED_TRACE(round);
+        // The student works in the main window; the drawing, if shown, is behind it.
+        Form1->raise();
+        Form1->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+        ASSERT_EQ(Construct(), "");
+        EXPECT_TRUE(Form2->isVisible());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(Form2));
+        EXPECT_EQ(QApplication::activeWindow(), Form2);
     }
-    EXPECT_EQ(Surface(), photo);
 }
 
 TEST_F(DrawingTest, ColourDialogRemembersItsLastColour)

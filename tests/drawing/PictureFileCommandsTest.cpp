@@ -3,11 +3,14 @@
 #include "platform/PictureFile.h"
 #include "platform/PicturePrint.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <jpeglib.h>
 #include <jerror.h>
@@ -102,31 +105,51 @@ TEST_F(PictureFileCommandsTest, SaveWritesTheBitmapWithTheFiltersExtension)
     EXPECT_EQ(dialogs.Shown.back().Caption, "*.bmp|*.bmp|*.jpg|*.jpg|*.png|*.png 1");  // always opens on "*.bmp"
 }
 
-TEST_F(PictureFileCommandsTest, TheExtensionIsAddedOnlyWhenMissing)
+TEST_F(PictureFileCommandsTest, ATypedPictureExtensionChoosesTheFormatElseTheFilterDoes)
 {
     struct Case {
         const char* chosen;
         int filter;
         const char* written;
+        const char* format;
     };
     const Case cases[] = {
-        {"a", 1, "a.bmp"},        {"b.bmp", 1, "b.bmp"},       {"c.BMP", 1, "c.BMP"},
-        {"d.jpg", 1, "d.jpg.bmp"}, {"e", 2, "e.jpg"},          {"f.JPG", 2, "f.JPG"},
-        {"g.jpeg", 2, "g.jpeg.jpg"}, {"h", 3, "h.png"},        {"i.Png", 3, "i.Png"},
+        {"a", 1, "a.bmp", "bmp"},
+        {"b.bmp", 1, "b.bmp", "bmp"},
+        {"c.BMP", 1, "c.BMP", "bmp"},
+        {"trikutnyk.jpg", 1, "trikutnyk.jpg", "jpg"},
+        {"e", 2, "e.jpg", "jpg"},
+        {"f.JPG", 2, "f.JPG", "jpg"},
+        {"g.jpeg", 2, "g.jpeg", "jpg"},
+        {"h", 3, "h.png", "png"},
+        {"i.Png", 3, "i.Png", "png"},
+        {"j.png", 1, "j.png", "png"},
+        {"k.Jpeg", 3, "k.Jpeg", "jpg"},
+        {"l.bmp", 2, "l.bmp", "bmp"},
+        {"x.gif", 1, "x.gif.bmp", "bmp"},
+        {"y.jpg.txt", 2, "y.jpg.txt.jpg", "jpg"},
     };
+    const std::pair<const char*, QByteArray> signatures[] = {
+        {"bmp", "BM"}, {"jpg", "\xFF\xD8\xFF"}, {"png", "\x89PNG"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.chosen);
-        EXPECT_EQ(SaveFileName(c.chosen, c.filter), c.written);
+        const TSaveTarget target = SaveTarget(c.chosen, c.filter);
+        EXPECT_EQ(target.FileName, c.written);
+        EXPECT_EQ(target.Extension, c.format);
         Save(c.chosen, c.filter);
-        EXPECT_TRUE(QFile::exists(Path(c.written)));
+        const QByteArray data = Contents(Path(c.written));
+        for (const auto& [format, signature] : signatures)
+            EXPECT_EQ(data.startsWith(signature), std::string(format) == c.format) << format;
     }
     EXPECT_EQ(size_t(Files().size()), std::size(cases));  // nothing else was written
-    EXPECT_EQ(SaveFileName("x", 4), "");
+    EXPECT_EQ(SaveTarget("x", 4).FileName, "");
+    EXPECT_EQ(SaveTarget("x.png", 4).FileName, "x.png");
 
     // The save dialog asks before replacing the name that will be written.
     ASSERT_TRUE(dialogs.LastSaveTarget);
     EXPECT_EQ(dialogs.LastSaveTarget(FileChoice{Path("a"), 1}), Path("a.bmp"));
-    EXPECT_EQ(dialogs.LastSaveTarget(FileChoice{Path("a.jpg"), 2}), Path("a.jpg"));
+    EXPECT_EQ(dialogs.LastSaveTarget(FileChoice{Path("a.jpg"), 1}), Path("a.jpg"));
+    EXPECT_EQ(dialogs.LastSaveTarget(FileChoice{Path("a.gif"), 2}), Path("a.gif.jpg"));
 }
 
 TEST_F(PictureFileCommandsTest, CancelledDialogsChangeNothing)
@@ -141,7 +164,7 @@ TEST_F(PictureFileCommandsTest, CancelledDialogsChangeNothing)
     EXPECT_EQ(Form2->PictureFolder, "");
 }
 
-TEST_F(PictureFileCommandsTest, LoadReadsEachFormatAndOnlyABitmapCanBeDrawnOn)
+TEST_F(PictureFileCommandsTest, LoadReadsEachFormatAndEveryPictureCanBeDrawnOn)
 {
     const QImage drawing = Surface();
     Save("drawn", 1);
@@ -153,19 +176,25 @@ TEST_F(PictureFileCommandsTest, LoadReadsEachFormatAndOnlyABitmapCanBeDrawnOn)
     EXPECT_EQ(Form2->Image1->Picture().GraphicKind(), platform::TPicture::Kind::Jpeg);
     EXPECT_EQ(Surface().size(), QSize(120, 80));
     EXPECT_EQ(Form2->Image1->size(), QSize(500, 500));  // the control keeps its size
-    EXPECT_EQ(ErrorOf([] { Form2->Button1Click(); }), "Can only modify an image if it contains a bitmap");
-    EXPECT_EQ(Construct(), "Can only modify an image if it contains a bitmap");
 
-    // Saved as JPEG its data are written again unchanged; as BMP it is real BMP data.
+    // Until something is drawn, saved as JPEG its data are written again
+    // unchanged; as BMP it is real BMP data.
     Save("again", 2);
     EXPECT_EQ(Contents(Path("again.jpg")), jpeg);
     Save("again", 1);
     EXPECT_EQ(platform::DecodeBmp(Contents(Path("again.bmp"))), platform::DecodeJpeg(jpeg));
 
+    // Drawing on it makes it a bitmap, saved afresh.
+    EXPECT_EQ(Construct(), "");
+    EXPECT_EQ(Form2->Image1->Picture().GraphicKind(), platform::TPicture::Kind::Bitmap);
+    EXPECT_EQ(Surface(), drawing);
+    Save("drawn-over", 2);
+    EXPECT_NE(Contents(Path("drawn-over.jpg")), jpeg);
+    EXPECT_EQ(platform::DecodeJpeg(Contents(Path("drawn-over.jpg"))).size(), QSize(500, 500));
+
     Load("drawn.bmp");
     EXPECT_EQ(Form2->Image1->Picture().GraphicKind(), platform::TPicture::Kind::Bitmap);
     EXPECT_EQ(Surface(), drawing);
-    EXPECT_EQ(Construct(), "");  // drawable again
 
     Load("photo.JPEG");
     Load("drawn.png");
@@ -254,4 +283,39 @@ TEST_F(PictureFileCommandsTest, DialogsStartInThePicturesFolderThenInTheFolderLa
     EXPECT_EQ(dialogs.Shown[1].Kind, "open");
     EXPECT_EQ(dialogs.Shown[1].Text, dir.filePath("work"));
     EXPECT_EQ(dialogs.Shown[2].Text, dir.path());  // the folder of the file opened last
+}
+
+TEST_F(PictureFileCommandsTest, TheOpenDialogOpensOnEveryTypeItReads)
+{
+    ErrorOf([this] { Load("none.bmp"); });  // scripted: only the filters it was shown matter here
+    ASSERT_EQ(dialogs.Shown.back().Kind, "open");
+    EXPECT_EQ(dialogs.Shown.back().Caption,
+              "*.bmp|*.bmp|*.jpg|*.jpg|*.png|*.png|Усі малюнки|*.bmp *.jpg *.jpeg *.png 4");
+    dialogs.Shown.clear();
+
+    // The real dialog: the fourth filter is selected, and a JPEG under it opens.
+    const QByteArray jpeg = platform::EncodeJpeg(Gradient(30, 20), 90);
+    platform::WriteFileReplacing(Path("photo.jpeg"), jpeg);
+    platform::SetDialogHost(nullptr);
+    QStringList filters;
+    QString selected;
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [&, timer] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        timer->stop();
+        timer->deleteLater();
+        filters = dialog->nameFilters();
+        selected = dialog->selectedNameFilter();
+        dialog->selectFile(Path("photo.jpeg"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    timer->start(10);
+    Form2->N3Click();
+    platform::SetDialogHost(&dialogs);
+
+    EXPECT_EQ(filters, (QStringList{"*.bmp (*.bmp)", "*.jpg (*.jpg)", "*.png (*.png)",
+                                    "Усі малюнки (*.bmp *.jpg *.jpeg *.png)"}));
+    EXPECT_EQ(selected, "Усі малюнки (*.bmp *.jpg *.jpeg *.png)");
+    EXPECT_EQ(Form2->Image1->Picture().JpegData(), jpeg);
 }

@@ -5,6 +5,9 @@
 #include "polygon/VertexText.h"
 
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <utility>
 
 TEST(VertexText, FormatsTwoDecimalsWithSixSpaces)
 {
@@ -215,4 +218,32 @@ TEST_F(FormsTest, RandomPointsDifferFromClickToClick)
     bool differs = false;
     for (int i = 1; i <= 20; ++i) differs |= first[i].X != Vertices[i].X || first[i].Y != Vertices[i].Y;
     EXPECT_TRUE(differs);
+}
+
+TEST_F(FormsTest, EnterInTheYFieldAddsTheVertexWhileTheButtonIsOn)
+{
+    TForm1& f = *Form1;
+    f.PageControl1->setCurrentWidget(f.TabSheet3);
+    f.show();
+    f.Edit7->setText("2");
+    const std::pair<const char*, const char*> typed[] = {{"1", "2"}, {"3,5", "-4"}};
+    int added = 0;
+    for (const auto& [x, y] : typed) {
+        f.Edit8->setText(x);
+        f.Edit9->setText(y);
+        f.Edit9->setFocus();
+        QTest::keyClick(f.Edit9, added == 0 ? Qt::Key_Return : Qt::Key_Enter);
+        ++added;
+        EXPECT_EQ(f.Memo1->Lines().size(), added);
+    }
+    EXPECT_EQ(f.Memo1->Lines(), QStringList({"1      2", "3,5      -4"}));
+    EXPECT_EQ(VertexCount, 2);
+    ASSERT_FALSE(f.Button1->isEnabled());
+
+    // The entry is closed: Enter does nothing, and no other button takes it.
+    QTest::keyClick(f.Edit9, Qt::Key_Return);
+    QTest::keyClick(f.Edit8, Qt::Key_Return);
+    EXPECT_EQ(f.Memo1->Lines().size(), 2);
+    EXPECT_EQ(VertexCount, 2);
+    EXPECT_TRUE(dialogs.Shown.empty());
 }

@@ -176,3 +176,24 @@ TEST_F(QuadrilateralTest, AreaAndConvexityOfWhateverFigureIsStored)
     EXPECT_EQ(Form1->Edit13->text(), "Опуклий");
     EXPECT_TRUE(dialogs.Shown.empty());
 }
+
+TEST_F(QuadrilateralTest, EnterInTheYFieldAddsTheVertexWhileTheButtonIsOn)
+{
+    TForm1& f = *Form1;
+    f.PageControl1->setCurrentWidget(f.TabSheet2);
+    f.show();
+    const std::pair<const char*, const char*> typed[] = {{"0", "0"}, {"4", "0"}, {"4", "3"}, {"0", "3"}};
+    for (const auto& [x, y] : typed) {
+        f.Edit11->setText(x);
+        f.Edit12->setText(y);
+        f.Edit12->setFocus();
+        QTest::keyClick(f.Edit12, Qt::Key_Return);
+    }
+    EXPECT_EQ(Memo2(), QStringList({"0  0", "4  0", "4  3", "0  3"}));
+    EXPECT_EQ(VertexCount, 4);
+    ASSERT_FALSE(f.Button2->isEnabled());
+
+    QTest::keyClick(f.Edit12, Qt::Key_Return);  // the entry is closed: nothing happens
+    EXPECT_EQ(Memo2().size(), 4);
+    EXPECT_TRUE(dialogs.Shown.empty());
+}

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegion>
+#include <vector>
 
 using platform::clBlack;
 using platform::clRed;
@@ -156,7 +157,7 @@ TEST_F(RegularTest, ListGrowsOverBuildsUntilTheAreaEmptiesIt)
                                     "-2,5      2,5", "-2,5      -2,5", "2,5      -2,5", ""}));
     Fields("3", "5", "0");
     ASSERT_EQ(Run(&TForm1::N19Click), "");
-    EXPECT_EQ(Memo3(), QStringList({"5      0", "-2,5      4,33", "-2,5      -4,33"}));
+    EXPECT_EQ(Memo3(), QStringList({"2,89      0", "-1,44      2,5", "-1,44      -2,5"}));
 }
 
 TEST_F(RegularTest, BuildBlanksThePictureFirstOnlyWhenAskedTo)
@@ -256,34 +257,48 @@ TEST_F(RegularTest, FullStoreIsBuilt)
     EXPECT_EQ(Vertices[1001].X, Vertices[1].X);  // the construction's closing copy
     ASSERT_EQ(Run(&TForm1::N19Click), "");
     EXPECT_EQ(Memo3().size(), 1000);
-    EXPECT_EQ(Form1->Edit17->text(), "3,14");  // the polygon nearly fills the unit circle
+    EXPECT_EQ(Form1->Edit17->text(), "79577,21");  // 1000 / (4 tan(π / 1000)) for the side 1
 }
 
-TEST_F(RegularTest, AreaOfThePolygonInTheCircleOfTheSideFieldsRadius)
+TEST_F(RegularTest, AreaIsThatOfThePolygonTheBuildMakesFromTheSameFields)
 {
     struct Case {
-        const char* n;
-        const char* area;
+        const char *n, *degrees, *area;
         QStringList lines;
     };
     const Case cases[] = {
-        {"3", "32,48", {"5      0", "-2,5      4,33", "-2,5      -4,33"}},
-        {"4", "50", {"5      0", "0      5", "-5      0", "0      -5"}},
-        {"6", "64,95", {"5      0", "2,5      4,33", "-2,5      4,33", "-5      0", "-2,5      -4,33", "2,5      -4,33"}},
-        {"1", "0", {"5      0"}},
+        {"3", "0", "10,83", {"2,89      0", "-1,44      2,5", "-1,44      -2,5"}},
+        {"4", "0", "25", {"3,54      0", "0      3,54", "-3,54      0", "0      -3,54"}},
+        {"4", "45", "25", {"2,5      2,5", "-2,5      2,5", "-2,5      -2,5", "2,5      -2,5"}},
+        {"4", "17,5", "25", {"3,37      1,06", "-1,06      3,37", "-3,37      -1,06", "1,06      -3,37"}},
+        {"5", "0", "43,01", {"4,25      0", "1,31      4,05", "-3,44      2,5", "-3,44      -2,5", "1,31      -4,05"}},
+        {"6", "0", "64,95",
+         {"5      0", "2,5      4,33", "-2,5      4,33", "-5      0", "-2,5      -4,33", "2,5      -4,33"}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.n);
+        SCOPED_TRACE(std::string(c.n) + " " + c.degrees);
         Form1->Memo3->Add("earlier");
-        // The start angle plays no part, whatever its text.
-        Fields(c.n, "5", "не кут");
+        Fields(c.n, "5", c.degrees);
         ASSERT_EQ(Run(&TForm1::N19Click), "");
         EXPECT_EQ(Form1->Edit17->text(), c.area);
         EXPECT_EQ(Memo3(), c.lines);
         EXPECT_EQ(VertexCount, c.lines.size());
         EXPECT_EQ(EntryCursor, 1);
-        EXPECT_EQ(Vertices[VertexCount + 1].X, 5.0);  // the closing copy
-        EXPECT_FALSE(Form2->isVisible());             // nothing drawn
+        EXPECT_EQ(Vertices[VertexCount + 1].X, Vertices[1].X);  // the closing copy
+        EXPECT_EQ(Vertices[VertexCount + 1].Y, Vertices[1].Y);
+        EXPECT_FALSE(Form2->isVisible());  // nothing drawn
+
+        // The build computes the very same vertices, bit for bit.
+        std::vector<TVertex> listed(Vertices.begin() + 1, Vertices.begin() + 1 + VertexCount);
+        Form1->Memo3->Clear();
+        ASSERT_EQ(Run(&TForm1::N18Click), "");
+        EXPECT_EQ(Memo3().mid(0, VertexCount), c.lines);
+        for (int32_t i = 1; i <= VertexCount; ++i) {
+            EXPECT_EQ(Vertices[i].X, listed[i - 1].X) << i;
+            EXPECT_EQ(Vertices[i].Y, listed[i - 1].Y) << i;
+        }
+        Form2->hide();
+        Form1->Memo3->Clear();
     }
     EXPECT_TRUE(dialogs.Shown.empty());
 }
@@ -291,15 +306,15 @@ TEST_F(RegularTest, AreaOfThePolygonInTheCircleOfTheSideFieldsRadius)
 TEST_F(RegularTest, AreaFailuresLeaveWhatWasDoneBefore)
 {
     struct Case {
-        const char *n, *side, *message;
+        const char *n, *side, *degrees, *message;
         int32_t vertexCount;
-        QStringList lines;
     };
     const Case cases[] = {
-        {"abc", "5", "'abc' is not a valid integer value", 7, {}},
-        {"4", "", "'' is not a valid floating point value", 4, {}},
-        // Vertex 1 lies at (a, 0) before 2π / 0 is taken.
-        {"0", "5", "Floating point division by zero", 0, {"5      0"}},
+        {"abc", "5", "0", "'abc' is not a valid integer value", 7},
+        {"4", "", "0", "'' is not a valid floating point value", 4},
+        {"4", "5", "45°", "'45°' is not a valid floating point value", 4},
+        // π / 0 for the radius, before any vertex.
+        {"0", "5", "0", "Floating point division by zero", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -307,11 +322,11 @@ TEST_F(RegularTest, AreaFailuresLeaveWhatWasDoneBefore)
         VertexCount = 7;
         Form1->Memo3->Add("earlier");
         Form1->Edit17->setText("1");
-        Fields(c.n, c.side, "0");
+        Fields(c.n, c.side, c.degrees);
         EXPECT_EQ(Run(&TForm1::N19Click), c.message);
         EXPECT_EQ(VertexCount, c.vertexCount);
-        EXPECT_EQ(Memo3(), c.lines);
-        EXPECT_EQ(Vertices[1].X, c.lines.isEmpty() ? 9.0 : 5.0);
+        EXPECT_TRUE(Memo3().isEmpty());
+        EXPECT_EQ(Vertices[1].X, 9.0);
         EXPECT_EQ(Form1->Edit17->text(), "1");
     }
 }
@@ -328,7 +343,7 @@ TEST_F(RegularTest, NextVertexTypedOnThePolygonTabGoesIntoSlotTwo)
 TEST_F(RegularTest, MenuItemsReachTheCommandsThroughTheErrorBox)
 {
     Form1->N19->trigger();
-    EXPECT_EQ(Form1->Edit17->text(), "32,48");
+    EXPECT_EQ(Form1->Edit17->text(), "10,83");
     Fields("0", "5", "0");
     Form1->N18->trigger();
     ASSERT_EQ(dialogs.Shown.size(), 1u);

@@ -126,8 +126,7 @@ void CommandRunner::LearnOutputs()
         for (int i = 0; i < 4; ++i) Vertices[i + 1] = {square[i][0], square[i][1]};
         VertexCount = 4;
         EntryCursor = 0;
-        // A picture loaded from a JPEG file refuses drawing, which would hide what
-        // the next command writes.
+        // Every command starts on an empty picture, whatever an earlier one loaded.
         Form2->Image1->Picture().Clear();
         ShowSecondaryWindows();
     };

@@ -18,7 +18,6 @@ const char* const kErrorMessages[] = {
     "Invalid floating point operation",
     "Floating point overflow",
     // The picture and its files.
-    "Can only modify an image if it contains a bitmap",
     "Cannot create file \"%s\". %s",
     "Cannot open file \"%s\". %s",
     "Unknown picture file extension (.%s)",
