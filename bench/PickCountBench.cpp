@@ -1,10 +1,13 @@
-// Pick's lattice count: the line-by-line count side by side with the plain scan
-// of every point of the bounding box, where the scan can finish at all.
+// Pick's lattice count: the floor-sum count beside the former per-column count
+// and the plain scan of every point of the bounding box, where these finish.
+#include "Reference.h"
 #include "triangle/PickCount.h"
 
 #include <benchmark/benchmark.h>
 
 #include <limits>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -15,8 +18,12 @@ constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 const TLatticeTriangle kBox12k{{0, 0}, {12000, 5003}, {2999, 12000}};
 // Coordinates of +-1e6: 4e12 points, out of the scan's reach.
 const TLatticeTriangle kMillion{{-1000000, -1000000}, {1000000, -299999}, {-400001, 1000000}};
-// The whole 32-bit box: 2^32 lines.
+// The whole 32-bit box: 2^32 lines for the former count.
 const TLatticeTriangle kWhole{{kMin, kMin}, {kMax, kMin + 1}, {kMin + 3, kMax}};
+// Sides with slopes of neighbouring Fibonacci numbers: the most rounds of the
+// floor sums that 32-bit coordinates allow.
+const TLatticeTriangle kFibonacci{
+    {kMin, kMin}, {kMin + 1836311903, kMin + 1134903170}, {kMin + 1134903170, kMin + 701408733}};
 
 void Report(benchmark::State& state, const TPickCount& c)
 {
@@ -24,50 +31,37 @@ void Report(benchmark::State& state, const TPickCount& c)
     state.counters["boundary"] = double(c.Boundary);
 }
 
-void BM_Scan_Box12k(benchmark::State& state)
+void Time(benchmark::State& state, TPickCount (*count)(const TLatticeTriangle&), const TLatticeTriangle& t)
 {
     TPickCount c;
-    for (auto _ : state) benchmark::DoNotOptimize(c = ScanLatticePoints(kBox12k));
+    for (auto _ : state) benchmark::DoNotOptimize(c = count(t));
     Report(state, c);
 }
-BENCHMARK(BM_Scan_Box12k)->Unit(benchmark::kMillisecond)->Iterations(2);
 
-void BM_Count_Box12k(benchmark::State& state)
-{
-    TPickCount c;
-    for (auto _ : state) benchmark::DoNotOptimize(c = *CountLatticePoints(kBox12k));
-    Report(state, c);
-}
-BENCHMARK(BM_Count_Box12k)->Unit(benchmark::kMicrosecond);
+void BM_Scan(benchmark::State& state, const TLatticeTriangle& t) { Time(state, ScanLatticePoints, t); }
+void BM_PerColumn(benchmark::State& state, const TLatticeTriangle& t) { Time(state, reference::CountLatticePoints, t); }
+void BM_Count(benchmark::State& state, const TLatticeTriangle& t) { Time(state, CountLatticePoints, t); }
 
-void BM_Count_Million(benchmark::State& state)
-{
-    TPickCount c;
-    for (auto _ : state) benchmark::DoNotOptimize(c = *CountLatticePoints(kMillion));
-    Report(state, c);
-}
-BENCHMARK(BM_Count_Million)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Scan, Box12k, kBox12k)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK_CAPTURE(BM_PerColumn, Box12k, kBox12k)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Count, Box12k, kBox12k)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_PerColumn, Million, kMillion)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Count, Million, kMillion)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_PerColumn, Whole32, kWhole)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_Count, Whole32, kWhole)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Count, Fibonacci, kFibonacci)->Unit(benchmark::kMicrosecond);
 
-// The whole box to the end, through the progress calls the program makes.
-void BM_Count_Whole32(benchmark::State& state)
+// Random triangles anywhere in the 32-bit range, time per triangle.
+void BM_Count_RandomWhole32(benchmark::State& state)
 {
-    TPickCount c;
-    int64_t calls = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(c = *CountLatticePoints(kWhole, [&](double) { return ++calls > 0; }));
-    Report(state, c);
-    state.counters["progress_calls"] = double(calls);
+    std::mt19937 random(1);
+    std::vector<TLatticeTriangle> triangles(1024);
+    const auto c = [&] { return int32_t(random()); };
+    for (TLatticeTriangle& t : triangles) t = {{c(), c()}, {c(), c()}, {c(), c()}};
+    size_t i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(CountLatticePoints(triangles[i++ % triangles.size()]));
 }
-BENCHMARK(BM_Count_Whole32)->Unit(benchmark::kSecond)->Iterations(1);
-
-// Cancel at the first progress call: how long the program takes to stop.
-void BM_Count_Whole32_Cancel(benchmark::State& state)
-{
-    bool stopped = false;
-    for (auto _ : state) stopped = !CountLatticePoints(kWhole, [](double) { return false; }).has_value();
-    state.counters["stopped"] = stopped;
-}
-BENCHMARK(BM_Count_Whole32_Cancel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Count_RandomWhole32)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 #include <utility>
 
 using platform::Extended;
 
 namespace {
+
+using UWide = unsigned __int128;
 
 WideInt Abs(WideInt v) { return v < 0 ? -v : v; }
 
@@ -18,170 +21,94 @@ WideInt FloorDiv(WideInt a, WideInt b)
     return q;
 }
 
-// floor((n0 + k * step) / den) for k = 0, 1, 2, ... and den > 0, by additions
-// only: a division per line would cost more than the rest of the line's work.
-// Along one side the quotients stay within the side's rise, below 2^33.
-class FloorStepper {
-public:
-    FloorStepper() = default;
-    FloorStepper(WideInt n0, WideInt step, WideInt den) : den_(int64_t(den))
-    {
-        const WideInt q = FloorDiv(n0, den);
-        const WideInt stepQ = FloorDiv(step, den);
-        q_ = int64_t(q);
-        r_ = int64_t(n0 - q * den);
-        stepQ_ = int64_t(stepQ);
-        stepR_ = int64_t(step - stepQ * den);
+// The sum of floor((a * k + b) / m) over k = 0 .. n - 1, for 0 <= a, b < m, by
+// the Euclid-like reduction: the points under the line are counted again with
+// the axes swapped, so m and a shrink like the numbers of Euclid's algorithm.
+// Each round starts with n <= n0, m <= m0 and a, b < m (n' = floor((a n + b) / m)
+// <= n, m' = a), so a * n + b < m0 * (n0 + 1), below 2^65 for the at most 2^32
+// columns and runs below 2^32 of the 32-bit range; every addend is part of the
+// sum, and each term is at most k, so the sum stays below n0^2 / 2.
+UWide FloorSumReduced(UWide n, UWide m, UWide a, UWide b)
+{
+    UWide sum = 0;
+    for (;;) {
+        const UWide top = a * n + b;
+        if (top < m) return sum;  // also when a is 0, so m' never is
+        n = top / m;
+        b = top % m;
+        std::swap(m, a);
+        sum += n * (n - 1) / 2 * (a / m);
+        a %= m;
+        sum += n * (b / m);
+        b %= m;
     }
-    void Next()
-    {
-        // Without a branch: the carry comes as it likes and would mislead the predictor.
-        r_ += stepR_;  // both below den <= 2^32: no overflow
-        const int64_t carry = r_ >= den_;
-        r_ -= den_ & -carry;
-        q_ += stepQ_ + carry;
-    }
-    int64_t Floor() const { return q_; }
-    int64_t Ceil() const { return q_ + (r_ != 0); }
-    bool Exact() const { return r_ == 0; }
+}
 
-private:
-    int64_t q_ = 0;
-    int64_t r_ = 0;
-    int64_t stepQ_ = 0;
-    int64_t stepR_ = 0;
-    int64_t den_ = 1;
-};
+// The sum of floor((a * k + b) / m) over k = 0 .. n - 1 for any a, b and m > 0:
+// the whole parts of a / m and b / m come out in closed form first.
+WideInt FloorSum(WideInt n, WideInt m, WideInt a, WideInt b)
+{
+    const WideInt qa = FloorDiv(a, m);
+    const WideInt qb = FloorDiv(b, m);
+    const UWide rest = FloorSumReduced(UWide(n), UWide(m), UWide(a - qa * m), UWide(b - qb * m));
+    return qa * (n * (n - 1) / 2) + qb * n + WideInt(rest);
+}
 
 struct Point64 {
     int64_t X = 0;
     int64_t Y = 0;
 };
 
-// Calls progress every kLinesPerProgressCall lines; false when it asked to stop.
-class ProgressEvery {
-public:
-    ProgressEvery(const CountProgress& progress, int64_t lines) : progress_(progress), lines_(lines) {}
-    bool Line(int64_t done)
-    {
-        if (!progress_ || ++sinceCall_ < kLinesPerProgressCall) return true;
-        sinceCall_ = 0;
-        return progress_(double(done) / double(lines_));
-    }
-
-private:
-    const CountProgress& progress_;
-    int64_t lines_;
-    int64_t sinceCall_ = 0;
-};
-
-// Three collinear points: the closed triangle is the segment between the two
-// extreme points, and its lattice points are all on the boundary.
-std::optional<TPickCount> CountFlat(std::array<Point64, 3> p, const CountProgress& progress)
+// The sum over the columns x = from .. to of floor(sign * y(x)), y(x) the height
+// of the line through p and q, p.X < q.X, and sign +1 or -1: with -1 each term is
+// minus the ceiling, where a column's run starts above a lower side.
+WideInt SideFloors(Point64 p, Point64 q, int64_t from, int64_t to, int sign)
 {
-    const auto less = [](const Point64& a, const Point64& b) { return a.X != b.X ? a.X < b.X : a.Y < b.Y; };
-    const Point64 u = *std::min_element(p.begin(), p.end(), less);
-    const Point64 v = *std::max_element(p.begin(), p.end(), less);
-    if (u.X == v.X) return TPickCount{0, uint64_t(v.Y - u.Y) + 1};  // one column, every point of it
-
-    // Column x holds a point of the segment when (v.Y - u.Y) * (x - u.X) / (v.X - u.X) is whole.
-    const int64_t lines = v.X - u.X + 1;
-    ProgressEvery calls(progress, lines);
-    FloorStepper y(0, WideInt(v.Y) - u.Y, WideInt(v.X) - u.X);
-    TPickCount count;
-    for (int64_t k = 0; k < lines; ++k, y.Next()) {
-        count.Boundary += y.Exact();
-        if (!calls.Line(k + 1)) return std::nullopt;
-    }
-    return count;
+    const WideInt columns = WideInt(to) - from + 1;
+    // y(x) = p.Y + rise * (x - p.X) / run; rise * (x - p.X) stays within 2^64.
+    const WideInt rise = WideInt(sign) * (q.Y - p.Y);
+    return columns * sign * p.Y + FloorSum(columns, q.X - p.X, rise, rise * (from - p.X));
 }
 
-// The y of a side on the lines x = from, from + 1, ...: p.Y + floor or ceil of
-// (q.Y - p.Y) * (x - p.X) / (q.X - p.X), with p.X < q.X.
-class SideStepper {
-public:
-    SideStepper(Point64 p, Point64 q, int64_t from)
-        : baseY_(p.Y), rise_(WideInt(q.Y - p.Y) * (from - p.X), q.Y - p.Y, q.X - p.X)
-    {
-    }
-    int64_t Floor() const { return baseY_ + rise_.Floor(); }
-    int64_t Ceil() const { return baseY_ + rise_.Ceil(); }
-    // The side passes through a lattice point of this line.
-    bool Exact() const { return rise_.Exact(); }
-    void Next() { rise_.Next(); }
-
-private:
-    int64_t baseY_;
-    FloorStepper rise_;
-};
-
-// Lines from .. to between the long side and one short side; the long side is
-// the lower bound when longBelow. A line on an upright side is boundary whole.
-bool WalkPhase(int64_t from, int64_t to, SideStepper longSide, SideStepper shortSide, bool longBelow,
-               int64_t uprightX, int64_t& done, ProgressEvery& calls, TPickCount& count)
+// The lattice points of the segment p q, one end left out.
+uint64_t SidePoints(Point64 p, Point64 q)
 {
-    SideStepper& lower = longBelow ? longSide : shortSide;
-    SideStepper& upper = longBelow ? shortSide : longSide;
-    for (int64_t x = from; x <= to; ++x) {
-        const int64_t lo = lower.Ceil();
-        const int64_t hi = upper.Floor();
-        if (lo <= hi) {
-            const uint64_t run = uint64_t(hi - lo) + 1;
-            uint64_t boundary = run;
-            if (x != uprightX) {
-                // Where a side meets the line at a lattice point; both only at a vertex.
-                const bool onLower = lower.Exact();
-                const bool onUpper = upper.Exact() && !(onLower && hi == lo);
-                boundary = uint64_t(onLower) + uint64_t(onUpper);
-            }
-            count.Boundary += boundary;
-            count.Interior += run - boundary;
-        }
-        lower.Next();
-        upper.Next();
-        if (!calls.Line(++done)) return false;
-    }
-    return true;
+    const auto length = [](int64_t a, int64_t b) { return uint64_t(a < b ? b - a : a - b); };
+    return std::gcd(length(p.X, q.X), length(p.Y, q.Y));
 }
 
 }  // namespace
 
-std::optional<TPickCount> CountLatticePoints(const TLatticeTriangle& t, const CountProgress& progress)
+TPickCount CountLatticePoints(const TLatticeTriangle& t)
 {
     std::array<Point64, 3> p{{{t.A.X, t.A.Y}, {t.B.X, t.B.Y}, {t.C.X, t.C.Y}}};
-    const auto [xLo, xHi] = std::minmax({p[0].X, p[1].X, p[2].X});
-    const auto [yLo, yHi] = std::minmax({p[0].Y, p[1].Y, p[2].Y});
-    // Walk the shorter side: mirroring in the diagonal keeps every count.
-    if (xHi - xLo > yHi - yLo)
-        for (Point64& q : p) std::swap(q.X, q.Y);
-
-    // By x: v0 leftmost, v2 rightmost. Every line meets the long side v0 v2 and
-    // one short side: v0 v1 up to v1's line, v1 v2 after it.
-    std::sort(p.begin(), p.end(), [](const Point64& a, const Point64& b) { return a.X < b.X; });
+    std::sort(p.begin(), p.end(),
+              [](const Point64& a, const Point64& b) { return a.X != b.X ? a.X < b.X : a.Y < b.Y; });
     const Point64 v0 = p[0], v1 = p[1], v2 = p[2];
     const WideInt turn =
         (WideInt(v2.X) - v0.X) * (WideInt(v1.Y) - v0.Y) - (WideInt(v1.X) - v0.X) * (WideInt(v2.Y) - v0.Y);
-    if (turn == 0) return CountFlat(p, progress);
-    const bool longBelow = turn > 0;  // v1 lies above the long side
+    // Three collinear points: the closed triangle is the segment between the
+    // extreme two, all of it boundary.
+    if (turn == 0) return {0, SidePoints(v0, v2) + 1};
 
-    ProgressEvery calls(progress, v2.X - v0.X + 1);
-    int64_t done = 0;
-    TPickCount count;
-    int64_t from = v0.X;
-    if (v0.X < v1.X) {
-        // The line of v1 belongs here; when v1 v2 is upright it is that side's line.
-        if (!WalkPhase(v0.X, v1.X, SideStepper(v0, v2, v0.X), SideStepper(v0, v1, v0.X), longBelow,
-                       v1.X == v2.X ? v1.X : v0.X - 1, done, calls, count))
-            return std::nullopt;
-        from = v1.X + 1;
-    }
-    if (v1.X < v2.X) {
-        // When v0 v1 is upright, the first line here is that side's.
-        if (!WalkPhase(from, v2.X, SideStepper(v0, v2, from), SideStepper(v1, v2, from), longBelow,
-                       v0.X == v1.X ? v0.X : from - 1, done, calls, count))
-            return std::nullopt;
-    }
-    return count;
+    // Column x holds the points from the ceiling of the lower side to the floor
+    // of the upper one. Every column meets the long side v0 v2 and one short
+    // side: v0 v1 up to v1's column, v1 v2 after it. The long side is below
+    // when v1 lies above it.
+    const int longSign = turn > 0 ? -1 : 1;
+    const int shortSign = -longSign;
+    WideInt closed = 0;
+    if (v0.X < v1.X)
+        closed += WideInt(v1.X) - v0.X + 1 + SideFloors(v0, v2, v0.X, v1.X, longSign) +
+                  SideFloors(v0, v1, v0.X, v1.X, shortSign);
+    else
+        closed += v1.Y - v0.Y + 1;  // v0 v1 upright: its column holds just that side
+    if (v1.X < v2.X)
+        closed += WideInt(v2.X) - v1.X + SideFloors(v0, v2, v1.X + 1, v2.X, longSign) +
+                  SideFloors(v1, v2, v1.X + 1, v2.X, shortSign);
+
+    const uint64_t boundary = SidePoints(v0, v1) + SidePoints(v1, v2) + SidePoints(v0, v2);
+    return {uint64_t(closed) - boundary, boundary};
 }
 
 TPickCount ScanLatticePoints(const TLatticeTriangle& t)

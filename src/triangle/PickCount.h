@@ -5,8 +5,6 @@
 #include "triangle/TriangleGeometry.h"
 
 #include <cstdint>
-#include <functional>
-#include <optional>
 
 struct TPickCount {
     // Up to about 2^63 points fit in a triangle of 32-bit coordinates.
@@ -15,18 +13,12 @@ struct TPickCount {
     friend bool operator==(const TPickCount&, const TPickCount&) = default;
 };
 
-// Called now and then during a long count with the share done, 0 to 1;
-// false stops the count.
-using CountProgress = std::function<bool(double done)>;
-
-// How many lines the count walks between two calls of its progress.
-inline constexpr int64_t kLinesPerProgressCall = int64_t(1) << 20;
-
-// The count, line by line along the shorter side of the bounding box: in each
-// line the points of the closed triangle form one run whose ends, and the points
-// of the sides on it, come from exact integer arithmetic. Empty when progress
-// asked to stop.
-std::optional<TPickCount> CountLatticePoints(const TLatticeTriangle& t, const CountProgress& progress = {});
+// The count in a few dozen steps whatever the size of the triangle: the points
+// of the closed triangle column by column as sums of floors, summed in closed
+// form; the points of each side from the greatest common divisor of its rise
+// and run. The interior is the difference, so it never comes from the area and
+// Pick's theorem stays a check of the vector product.
+TPickCount CountLatticePoints(const TLatticeTriangle& t);
 
 // The same count point by point over the whole bounding box: one step per point.
 // Only for small boxes; the tests and benchmarks hold the fast count against it.

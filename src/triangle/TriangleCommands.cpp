@@ -1,6 +1,5 @@
 // The triangle menu's construction, existence test, areas and side lengths.
 #include "platform/NumberFormat.h"
-#include "platform/Progress.h"
 #include "shell/Form1.h"
 #include "shell/VertexStore.h"
 #include "triangle/PickCount.h"
@@ -9,7 +8,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <memory>
 
 namespace {
 
@@ -44,18 +42,10 @@ void TForm1::N3Click()
     const double area = TriangleArea(t.A, t.B, t.C);
     Edit18->setText(TwoDecimals(area));
 
-    // A huge box may take seconds: the dialog appears only then, and Cancel
-    // leaves the Pick field as it was.
-    std::unique_ptr<platform::ProgressReport> report;
-    const std::optional<TPickCount> count = CountLatticePoints(t, [&](double done) {
-        if (!report) report = platform::Progress().Begin(this, "Підрахунок точок решітки для формули Піка…");
-        return report->Update(done);
-    });
-    report.reset();
-    if (!count) return;
+    const TPickCount count = CountLatticePoints(t);
     Edit21->setToolTip(
-        QString("Внутрішніх точок: %1, граничних: %2").arg(qulonglong(count->Interior)).arg(qulonglong(count->Boundary)));
-    Edit21->setText(TwoDecimals(PickArea(*count, area)));
+        QString("Внутрішніх точок: %1, граничних: %2").arg(qulonglong(count.Interior)).arg(qulonglong(count.Boundary)));
+    Edit21->setText(TwoDecimals(PickArea(count, area)));
 }
 
 void TForm1::N5Click()

@@ -1,12 +1,14 @@
 #pragma once
-// The arithmetic, rules, figure check and world mapping as they stood before
-// they were made fast, kept word for word as the measure of the fast code: the
-// tests compare both on random and edge figures (same verdicts, same values,
-// the same fault at the same step) and the benchmarks time both in one run.
+// The arithmetic, rules, figure check, world mapping and lattice count as they
+// stood before they were made fast, kept word for word as the measure of the
+// fast code: the tests compare both on random and edge figures (same verdicts,
+// same values, the same fault at the same step) and the benchmarks time both
+// in one run.
 #include <cstdint>
 
 #include "drawing/WorldMapping.h"
 #include "polygon/FigureCheck.h"
+#include "triangle/PickCount.h"
 
 class QString;
 class TForm1;
@@ -37,5 +39,8 @@ int32_t WorldToPixelY(double y, const TWorldWindow& window, int32_t height);
 void N8Click(TForm1& form1);
 void DrawAxes();
 void TextOut(platform::TCanvas& canvas, int x, int y, const QString& text);
+
+// Pick's lattice count, one run per line of the bounding box's shorter side.
+TPickCount CountLatticePoints(const TLatticeTriangle& t);
 
 }  // namespace reference

@@ -1,11 +1,15 @@
-// The fast lattice count against the point-by-point scan and against Pick's theorem.
+// The lattice count against the point-by-point scan, the former per-column count,
+// greatest common divisors and Pick's theorem.
+#include "Reference.h"
 #include "triangle/PickCount.h"
 
+#include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
 #include <limits>
-#include <numeric>
 #include <random>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -24,13 +28,6 @@ std::string Show(const TLatticeTriangle& t)
     return s.str();
 }
 
-TPickCount Count(const TLatticeTriangle& t)
-{
-    const std::optional<TPickCount> count = CountLatticePoints(t);
-    EXPECT_TRUE(count.has_value());
-    return count.value_or(TPickCount{});
-}
-
 WideInt Gcd(WideInt a, WideInt b)
 {
     if (a < 0) a = -a;
@@ -39,8 +36,9 @@ WideInt Gcd(WideInt a, WideInt b)
     return a;
 }
 
-// An oracle from outside the program: boundary points by greatest common
-// divisors, interior points by Pick's theorem.
+// An oracle from outside the count, for non-degenerate triangles too big for
+// the other two: boundary points by greatest common divisors, interior points
+// by Pick's theorem from the exact determinant.
 TPickCount ByTheorem(const TLatticeTriangle& t)
 {
     const auto side = [](TLatticePoint p, TLatticePoint q) { return Gcd(WideInt(q.X) - p.X, WideInt(q.Y) - p.Y); };
@@ -49,6 +47,54 @@ TPickCount ByTheorem(const TLatticeTriangle& t)
     if (twiceArea < 0) twiceArea = -twiceArea;
     return {uint64_t((twiceArea - boundary + 2) / 2), uint64_t(boundary)};
 }
+
+// Pick's result is the vector area for every triangle with an area, and 0 for the rest.
+void ExpectPickGivesTheArea(const TLatticeTriangle& t, const TPickCount& count)
+{
+    const double area = TriangleArea(t.A, t.B, t.C);
+    EXPECT_EQ(PickArea(count, area), area);
+    if (area == 0) {
+        EXPECT_EQ(count.Interior, 0u);
+    }
+}
+
+// Random triangles whose coordinates come from [base, base + span] on each axis;
+// one in four is made flat or given an upright or level side, one in eight
+// repeats a vertex.
+class TriangleSource {
+public:
+    struct Box {
+        int64_t baseX, spanX, baseY, spanY;
+    };
+
+    explicit TriangleSource(uint32_t seed) : random_(seed) {}
+
+    TLatticeTriangle Next(const Box& b, int i)
+    {
+        const auto point = [&] {
+            return TLatticePoint{int32_t(b.baseX + Draw(b.spanX)), int32_t(b.baseY + Draw(b.spanY))};
+        };
+        TLatticeTriangle t{point(), point(), point()};
+        if (i % 4 == 1) {
+            // C a lattice point of the segment AB, ends included.
+            const int64_t dx = int64_t(t.B.X) - t.A.X, dy = int64_t(t.B.Y) - t.A.Y;
+            const int64_t steps = int64_t(Gcd(dx, dy));
+            const int64_t k = Draw(steps);
+            if (steps > 0) t.C = {int32_t(t.A.X + dx / steps * k), int32_t(t.A.Y + dy / steps * k)};
+        }
+        if (i % 4 == 2) t.B.Y = t.A.Y;
+        if (i % 4 == 3) t.C.X = t.B.X;
+        if (i % 8 == 5) t.A = t.C;
+        // Any vertex may come first.
+        std::array<TLatticePoint, 3> v{t.A, t.B, t.C};
+        std::shuffle(v.begin(), v.end(), random_);
+        return {v[0], v[1], v[2]};
+    }
+
+private:
+    int64_t Draw(int64_t span) { return std::uniform_int_distribution<int64_t>(0, span)(random_); }
+    std::mt19937_64 random_;
+};
 
 }  // namespace
 
@@ -68,10 +114,12 @@ TEST(PickCount, KnownTriangles)
         {Tri(3, 1, 3, 1, 3, 9), 0, 9, 0},    // two equal points on an upright segment
         {Tri(0, 0, 0, 6, 3, 0), 4, 12, 9},   // upright and level sides
         {Tri(0, 0, 10, 1, 0, 2), 9, 4, 10},  // long and thin
+        {Tri(2, 0, 0, 5, 2, 3), 1, 6, 3},    // upright side on the right
+        {Tri(0, 2, 0, -3, 4, 7), 7, 8, 10},  // upright side on the left
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(Show(c.t));
-        const TPickCount count = Count(c.t);
+        const TPickCount count = CountLatticePoints(c.t);
         EXPECT_EQ(count, ScanLatticePoints(c.t));
         EXPECT_EQ(count.Interior, c.interior);
         EXPECT_EQ(count.Boundary, c.boundary);
@@ -79,95 +127,134 @@ TEST(PickCount, KnownTriangles)
     }
 }
 
-TEST(PickCount, AgreesWithTheScanOnRandomTriangles)
+TEST(PickCount, SmallTrianglesAgreeWithTheScan)
 {
-    std::mt19937 random(20260517);
-    struct Family {
-        const char* name;
-        int32_t spanX, spanY;  // coordinates drawn from [base, base + span]
-        int32_t baseX, baseY;
+    TriangleSource source(20260517);
+    const std::pair<const char*, TriangleSource::Box> families[] = {
+        {"small", {-6, 12, -6, 12}},
+        {"wide", {-150, 300, 0, 4}},
+        {"tall", {0, 3, -100, 200}},
+        {"at the top of the range", {kMax - 25, 25, kMax - 25, 25}},
+        {"at the bottom of the range", {kMin, 25, kMin, 25}},
+        {"across the corner", {kMin, 20, kMax - 20, 20}},
     };
-    const Family families[] = {
-        {"small", 12, 12, -6, -6},
-        {"wide", 300, 4, -150, 0},
-        {"tall", 3, 200, 0, -100},
-        {"near the top of the range", 25, 25, kMax - 25, kMax - 25},
-        {"near the bottom of the range", 25, 25, kMin, kMin},
-    };
-    for (const Family& f : families) {
-        SCOPED_TRACE(f.name);
-        std::uniform_int_distribution<int32_t> x(0, f.spanX), y(0, f.spanY);
-        const auto point = [&] { return TLatticePoint{f.baseX + x(random), f.baseY + y(random)}; };
-        for (int i = 0; i < 300; ++i) {
-            TLatticeTriangle t{point(), point(), point()};
-            // Every fourth one flat or on an axis line.
-            if (i % 4 == 1) {
-                // C beyond B on the line AB, or on B where that leaves the family's box.
-                const int64_t cx = 2 * int64_t(t.B.X) - t.A.X, cy = 2 * int64_t(t.B.Y) - t.A.Y;
-                const bool inside = cx >= f.baseX && cx <= int64_t(f.baseX) + f.spanX && cy >= f.baseY &&
-                                    cy <= int64_t(f.baseY) + f.spanY;
-                t.C = inside ? TLatticePoint{int32_t(cx), int32_t(cy)} : t.B;
-            }
-            if (i % 4 == 2) t.B.Y = t.A.Y;
-            if (i % 4 == 3) t.C.X = t.B.X;
+    for (const auto& [name, box] : families) {
+        SCOPED_TRACE(name);
+        for (int i = 0; i < 500; ++i) {
+            const TLatticeTriangle t = source.Next(box, i);
             SCOPED_TRACE(Show(t));
-            const TPickCount count = Count(t);
+            const TPickCount count = CountLatticePoints(t);
             ASSERT_EQ(count, ScanLatticePoints(t));
-            const double area = TriangleArea(t.A, t.B, t.C);
-            if (area > 0) {
-                ASSERT_EQ(PickArea(count, area), area);
-            }
+            ExpectPickGivesTheArea(t, count);
         }
     }
 }
 
-TEST(PickCount, HugeCoordinatesCountExactly)
+TEST(PickCount, LargeTrianglesAgreeWithThePerColumnCount)
 {
-    // WideInt boxes that are short one way: the count walks the short way, through
-    // the whole 32-bit range the other way.
+    // The former count walks the shorter side of the box, so the long side may
+    // cross the whole range.
+    constexpr int64_t kWhole = int64_t(kMax) - kMin;
+    TriangleSource source(7);
+    const std::pair<const char*, TriangleSource::Box> families[] = {
+        {"thin, across the range at the bottom", {kMin, kWhole, kMin, 3000}},
+        {"thin, across the range in the middle", {kMin, kWhole, -1500, 3000}},
+        {"thin, across the range at the top", {kMin, kWhole, kMax - 3000, 3000}},
+        {"upright, across the range", {kMax - 40, 40, kMin, kWhole}},
+        {"a box of 1e5 in a corner", {kMax - 100000, 100000, kMin, 100000}},
+        {"a box of 2e5 about the origin", {-100000, 200000, -100000, 200000}},
+    };
+    for (const auto& [name, box] : families) {
+        SCOPED_TRACE(name);
+        for (int i = 0; i < 400; ++i) {
+            const TLatticeTriangle t = source.Next(box, i);
+            SCOPED_TRACE(Show(t));
+            const TPickCount count = CountLatticePoints(t);
+            ASSERT_EQ(count, reference::CountLatticePoints(t));
+            ExpectPickGivesTheArea(t, count);
+        }
+    }
+}
+
+TEST(PickCount, TrianglesOverTheWholeRangeMatchTheTheorem)
+{
+    // Too big for the former count: boundary points by greatest common divisors
+    // and the interior by the theorem are the measure here. Half the coordinates
+    // are the ends of the range or next to them.
+    std::mt19937_64 random(42);
+    const int32_t ends[] = {kMin, kMin + 1, kMin + 2, -1, 0, 1, kMax - 2, kMax - 1, kMax};
+    const auto coordinate = [&] {
+        if (random() % 2) return ends[random() % std::size(ends)];
+        return int32_t(uint32_t(random()));
+    };
+    for (int i = 0; i < 3000; ++i) {
+        TLatticeTriangle t{{coordinate(), coordinate()}, {coordinate(), coordinate()}, {coordinate(), coordinate()}};
+        if (i % 4 == 1) t.C.X = t.B.X;
+        if (i % 4 == 2) t.C.Y = t.A.Y;
+        SCOPED_TRACE(Show(t));
+        const TPickCount count = CountLatticePoints(t);
+        if (Determinant(t.A, t.B, t.C) != 0) {
+            ASSERT_EQ(count, ByTheorem(t));
+        } else {
+            // Flat: the points of the longest of the three segments.
+            const auto points = [](TLatticePoint p, TLatticePoint q) {
+                return uint64_t(Gcd(WideInt(q.X) - p.X, WideInt(q.Y) - p.Y)) + 1;
+            };
+            const auto longest = std::max({std::pair(SquaredDistance(t.A, t.B), points(t.A, t.B)),
+                                           std::pair(SquaredDistance(t.B, t.C), points(t.B, t.C)),
+                                           std::pair(SquaredDistance(t.A, t.C), points(t.A, t.C))});
+            ASSERT_EQ(count, (TPickCount{0, longest.second}));
+        }
+        ExpectPickGivesTheArea(t, count);
+    }
+}
+
+TEST(PickCount, ExtremeTrianglesCountExactly)
+{
+    // Sides whose slopes are ratios of neighbouring Fibonacci numbers take the
+    // most rounds of the floor sums; the rest put the sums' largest terms at the
+    // ends of the range.
+    constexpr int32_t kF46 = 1836311903, kF45 = 1134903170, kF44 = 701408733;
     const TLatticeTriangle cases[] = {
+        Tri(kMin, kMin, kMax, kMin + 1, kMin + 3, kMax),
+        Tri(kMin, kMin, kMax, kMax, kMax, kMax - 1),  // middle vertex in the last column
+        Tri(kMin, kMin, kMin, kMin + 1, kMax, kMax),  // upright side in the first column
+        Tri(kMin, kMax, kMax, kMin, kMax, kMax),
+        Tri(kMax, kMax, kMin, kMin, kMin, kMax),
+        Tri(kMin, kMin, kMin + kF46, kMin + kF45, kMin + kF45, kMin + kF44),
+        Tri(kMax, kMax, kMax - kF46, kMax - kF45, kMin, kMax - kF44),
+        Tri(0, 0, kF46, kF45, -kF44, kF46),
         Tri(kMin, kMin, kMax, kMin + 1000, 0, kMin + 517),
         Tri(kMin, kMax, kMax, kMax - 999, kMax, kMax - 3),
         Tri(kMin, 7, kMax, 0, 12345, -1),
         Tri(0, kMin, 1, kMax, 2, 0),
-        Tri(kMin, kMin, kMax, kMin + 2, kMin + 4, kMin + 1),
         Tri(-1000000, -1000000, 1000000, -999999, 999999, 1000000),
     };
     for (const TLatticeTriangle& t : cases) {
         SCOPED_TRACE(Show(t));
-        const TPickCount count = Count(t);
-        if (Determinant(t.A, t.B, t.C) != 0) {
-            EXPECT_EQ(count, ByTheorem(t));
-            EXPECT_EQ(PickArea(count, TriangleArea(t.A, t.B, t.C)), TriangleArea(t.A, t.B, t.C));
-        }
+        const TPickCount count = CountLatticePoints(t);
+        EXPECT_EQ(count, ByTheorem(t));
+        ExpectPickGivesTheArea(t, count);
     }
-    const TPickCount flat = Count(Tri(kMin, kMin, kMax, kMin + 2, kMin, kMin));
-    EXPECT_EQ(flat.Interior, 0u);
-    EXPECT_EQ(flat.Boundary, 2u);  // (2^32 - 1, 2) has no lattice point between its ends
-}
+    // The whole range both ways: 2^64 points in the box, 2^63 + 2^31 in its
+    // closed lower half.
+    const TPickCount half = CountLatticePoints(Tri(kMin, kMin, kMax, kMin, kMax, kMax));
+    EXPECT_EQ(half.Boundary, 3 * ((uint64_t(1) << 32) - 1));
+    EXPECT_EQ(half.Interior + half.Boundary, (uint64_t(1) << 63) + (uint64_t(1) << 31));
 
-TEST(PickCount, ReportsProgressAndStopsWhenAsked)
-{
-    // More lines than one progress step, fewer than two... and then some.
-    const int64_t n = 3 * kLinesPerProgressCall + 5;
-    const TLatticeTriangle t = Tri(0, 0, int32_t(n - 1), 0, 0, int32_t(n - 1));
-    std::vector<double> seen;
-    const std::optional<TPickCount> full = CountLatticePoints(t, [&](double done) {
-        seen.push_back(done);
-        return true;
-    });
-    ASSERT_TRUE(full.has_value());
-    EXPECT_EQ(*full, ByTheorem(t));
-    ASSERT_EQ(seen.size(), 3u);
-    EXPECT_DOUBLE_EQ(seen[0], double(kLinesPerProgressCall) / double(n));
-    EXPECT_LT(seen[0], seen[1]);
-    EXPECT_LT(seen[2], 1.0);
-
-    int calls = 0;
-    EXPECT_FALSE(CountLatticePoints(t, [&](double) { return ++calls < 2; }).has_value());
-    EXPECT_EQ(calls, 2);
-    // A flat one stops as well.
-    EXPECT_FALSE(CountLatticePoints(Tri(0, 0, int32_t(n), int32_t(n), 1, 1), [](double) { return false; }).has_value());
-    // Small counts never call.
-    EXPECT_TRUE(CountLatticePoints(Tri(0, 0, 1000, 0, 0, 1000), [](double) -> bool { std::abort(); }).has_value());
+    struct Flat {
+        TLatticeTriangle t;
+        uint64_t boundary;
+    };
+    const Flat flats[] = {
+        {Tri(kMin, kMin, kMax, kMin + 2, kMin, kMin), 2},  // (2^32 - 1, 2): no point between the ends
+        {Tri(kMin, kMin, kMax, kMax, 0, 0), (uint64_t(1) << 32)},
+        {Tri(kMax, kMin, kMax, kMax, kMax, 0), (uint64_t(1) << 32)},
+        {Tri(kMin, 5, kMax, 5, kMin, 5), (uint64_t(1) << 32)},
+        {Tri(kMax, kMax, kMax, kMax, kMax, kMax), 1},
+    };
+    for (const Flat& f : flats) {
+        SCOPED_TRACE(Show(f.t));
+        EXPECT_EQ(CountLatticePoints(f.t), (TPickCount{0, f.boundary}));
+    }
 }

@@ -1,7 +1,6 @@
 #pragma once
 // The four windows with a triangle typed on its page.
 #include "../drawing/DrawingFixture.h"
-#include "ScriptedProgress.h"
 #include "shell/Form1.h"
 
 #include <QLineEdit>
@@ -32,6 +31,4 @@ protected:
         }
         return {};
     }
-
-    ScriptedProgress progress;
 };
