@@ -7,14 +7,16 @@ ORTALIS_ROOT=$(cd "$(dirname "$0")" && pwd)
 . "$ORTALIS_ROOT/scripts/deps.sh"
 # The freedesktop validators check the desktop entry and the metainfo file.
 # clang and its runtime build the fuzz targets.
-ortalis_install_deps desktop-file-utils appstream clang libclang-rt-14-dev
+ortalis_install_deps $ORTALIS_TEST_PACKAGES desktop-file-utils appstream clang libclang-rt-14-dev
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
-ortalis_build "$ORTALIS_ROOT/build"
+# Warnings are errors here: a warning the program's build would let pass stops the tests.
+ortalis_build "$ORTALIS_ROOT/build" -DBUILD_TESTING=ON -DORTALIS_WERROR=ON
 ctest --test-dir "$ORTALIS_ROOT/build" --output-on-failure -j "$jobs"
 
-ortalis_build "$ORTALIS_ROOT/build-asan" -DORTALIS_SANITIZE=ON -DORTALIS_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+ortalis_build "$ORTALIS_ROOT/build-asan" -DBUILD_TESTING=ON -DORTALIS_WERROR=ON -DORTALIS_SANITIZE=ON -DORTALIS_BENCH=OFF \
+    -DCMAKE_BUILD_TYPE=Debug
 # Leaks are reported; only the system libraries' own are suppressed, in tests/lsan.supp.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions="$ORTALIS_ROOT/tests/lsan.supp" \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

@@ -1,6 +1,9 @@
-# Sourced by run.sh and test.sh: installs the Debian packages the build needs
-# (librsvg2-bin renders the icon's PNG sizes).
-ORTALIS_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev libgtest-dev libbenchmark-dev fonts-dejavu-core fonts-dejavu-extra librsvg2-bin"
+# Sourced by run.sh and test.sh: installs the Debian packages the build needs.
+# The program needs these alone.
+ORTALIS_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev fonts-dejavu-core fonts-dejavu-extra"
+# The tests and benchmarks add GoogleTest and Google Benchmark; packaging and the
+# install test add librsvg2-bin, which renders the icon's PNG sizes.
+ORTALIS_TEST_PACKAGES="libgtest-dev libbenchmark-dev librsvg2-bin"
 
 ortalis_missing_packages() {
     local missing="" p
@@ -26,10 +29,25 @@ ortalis_install_deps() {
     fi
 }
 
-ortalis_build() {  # ortalis_build DIR [cmake options...]
+# ortalis_configure DIR [cmake options...]: configures DIR the first time, and
+# again whenever options are given, so a build folder made by the run command
+# takes the tests on when the test command asks for them.
+ortalis_configure() {
     local dir=$1; shift
-    if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$ORTALIS_ROOT" -B "$dir" -G Ninja "$@" || return 1
+    if [ ! -f "$dir/build.ninja" ] || [ $# -gt 0 ]; then
+        cmake -S "$ORTALIS_ROOT" -B "$dir" -G Ninja "$@" >/dev/null || return 1
     fi
+}
+
+ortalis_build() {  # ortalis_build DIR [cmake options...]: everything configured
+    local dir=$1; shift
+    ortalis_configure "$dir" "$@" || return 1
     cmake --build "$dir" -j "$(nproc)"
+}
+
+# ortalis_build_program DIR [more targets...]: the program and its data alone.
+ortalis_build_program() {
+    local dir=$1; shift
+    ortalis_configure "$dir" || return 1
+    cmake --build "$dir" -j "$(nproc)" --target Ortalis "$@"
 }

@@ -17,7 +17,7 @@ if ! locale -a 2>/dev/null | grep -qix 'uk_UA.utf8'; then
         exit 1
     fi
 fi
-ortalis_build "$ORTALIS_ROOT/build" >/dev/null || exit 1
+ortalis_build_program "$ORTALIS_ROOT/build" >/dev/null || exit 1
 program="$ORTALIS_ROOT/build/Ortalis"
 out="$ORTALIS_ROOT/docs/screenshots"
 mkdir -p "$out"
