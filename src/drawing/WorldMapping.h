@@ -1,15 +1,9 @@
 #pragma once
 // World coordinates to pixels of the drawing surface and back.
+#include "core/WorldWindow.h"
 #include "platform/FloatMath.h"
 
 #include <cstdint>
-
-struct TWorldWindow {
-    double XMin = 0;
-    double XMax = 0;
-    double YMin = 0;
-    double YMax = 0;
-};
 
 // round((x - XMin) / (XMax - XMin) * width), the whole expression in extended
 // precision, halves to even. XMax = XMin fails with "Floating point division by

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "shell/VertexStore.h"
+#include "core/Vertex.h"
 
 // The automatic hull: repeated scans over the points in index order, from the
 // leftmost point (the first of several). A scan tries every point not yet taken

@@ -8,19 +8,33 @@
 #include "platform/FloatMath.h"
 #include "platform/NumberFormat.h"
 #include "polygon/PolygonRules.h"
-#include "shell/VertexStore.h"
 
 using platform::Extended;
 using platform::ToDouble;
 
 namespace {
 
-bool HasCoincidingVerticesPairwise(int32_t n)
+// The figure's vertices in slots 1..n, with the closing copies the tests walk
+// over: slot n + 1 is vertex 1, then slot n + 2 vertex 2 (vertex 1 again when n
+// is 1). Slot 0 is never used.
+using Slots = std::vector<TVertex>;
+
+Slots ClosedSlots(std::span<const TVertex> figure)
+{
+    const size_t n = figure.size();
+    Slots slots(n + 3);
+    std::copy(figure.begin(), figure.end(), slots.begin() + 1);
+    slots[n + 1] = slots[1];
+    slots[n + 2] = slots[2];
+    return slots;
+}
+
+bool HasCoincidingVerticesPairwise(const Slots& slots, int32_t n)
 {
     for (int32_t i = 1; i < n; ++i) {
-        const TVertex a = Vertices[i];
+        const TVertex a = slots[i];
         for (int32_t j = i + 1; j <= n; ++j) {
-            if (a.X == Vertices[j].X && a.Y == Vertices[j].Y) return true;
+            if (a.X == slots[j].X && a.Y == slots[j].Y) return true;
         }
     }
     return false;
@@ -29,12 +43,12 @@ bool HasCoincidingVerticesPairwise(int32_t n)
 // Plain comparisons cannot fail, so only the verdict counts: sorted, equal
 // vertices stand side by side. A NaN equals nothing and has no place in an
 // order, so a figure with one is compared pair by pair.
-bool HasCoincidingVertices(int32_t n)
+bool HasCoincidingVertices(const Slots& slots, int32_t n)
 {
-    if (n < 32) return HasCoincidingVerticesPairwise(n);
-    std::vector<TVertex> sorted(Vertices.begin() + 1, Vertices.begin() + n + 1);
+    if (n < 32) return HasCoincidingVerticesPairwise(slots, n);
+    std::vector<TVertex> sorted(slots.begin() + 1, slots.begin() + n + 1);
     for (TVertex& v : sorted) {
-        if (std::isnan(v.X) || std::isnan(v.Y)) return HasCoincidingVerticesPairwise(n);
+        if (std::isnan(v.X) || std::isnan(v.Y)) return HasCoincidingVerticesPairwise(slots, n);
         // -0 equals 0: one of them for both, so they sort together.
         v.X += 0.0;
         v.Y += 0.0;
@@ -58,10 +72,8 @@ bool HasCoincidingVertices(int32_t n)
 // only a fault can still change the outcome; when the coordinates are small
 // enough that neither d nor the ends' rounding can fail, a pair is taken through
 // to Xc only when Xc could overflow.
-bool HasCrossingSides(int32_t n)
+bool HasCrossingSides(const Slots& slots, int32_t n)
 {
-    Vertices[n + 1] = Vertices[1];
-
     // M, the largest coordinate, bounds the rest: |d| <= 8 M^2 and the numerator
     // of Xc is at most 24 M^3 (with room for the extended roundings). Below 9e16
     // d cannot overflow, neither can the two-decimal rounding of an end, and Xc
@@ -69,8 +81,8 @@ bool HasCrossingSides(int32_t n)
     // no bound.
     Extended largest = 0;
     for (int32_t k = 1; k <= n; ++k) {
-        const Extended ax = std::fabs(Extended(Vertices[k].X));
-        const Extended ay = std::fabs(Extended(Vertices[k].Y));
+        const Extended ax = std::fabs(Extended(slots[k].X));
+        const Extended ay = std::fabs(Extended(slots[k].Y));
         if (!(ax <= largest)) largest = ax;  // a NaN sticks
         if (!(ay <= largest)) largest = ay;
     }
@@ -79,10 +91,10 @@ bool HasCrossingSides(int32_t n)
 
     bool found = false;
     for (int32_t i = 1; i < n; ++i) {
-        const double x1 = Vertices[i].X;
-        const double y1 = Vertices[i].Y;
-        const double x2 = Vertices[i + 1].X;
-        const double y2 = Vertices[i + 1].Y;
+        const double x1 = slots[i].X;
+        const double y1 = slots[i].Y;
+        const double x2 = slots[i + 1].X;
+        const double y2 = slots[i + 1].Y;
         const Extended dx12 = Extended(x2) - x1;
         const Extended dy12 = Extended(y2) - y1;
         const Extended dy12TimesX1 = dy12 * x1;
@@ -95,10 +107,10 @@ bool HasCrossingSides(int32_t n)
         double rx1 = 0;
         double rx2 = 0;
         for (int32_t j = i + 1; j <= n; ++j) {
-            const double x3 = Vertices[j].X;
-            const double y3 = Vertices[j].Y;
-            const Extended dx34 = Extended(Vertices[j + 1].X) - x3;
-            const Extended dy34 = Extended(Vertices[j + 1].Y) - y3;
+            const double x3 = slots[j].X;
+            const double y3 = slots[j].Y;
+            const Extended dx34 = Extended(slots[j + 1].X) - x3;
+            const Extended dy34 = Extended(slots[j + 1].Y) - y3;
             const Extended dExtended = dy12 * dx34 - dy34 * dx12;
             if (found && quietPastCrossing && std::fabs(dExtended) >= safeD) continue;
             const double d = ToDouble(dExtended);
@@ -126,14 +138,12 @@ bool HasCrossingSides(int32_t n)
 
 // Consecutive triples, cyclically: the last two take in vertices 1 and 2
 // through their copies in slots N + 1 and N + 2.
-bool HasCollinearTriple(int32_t n)
+bool HasCollinearTriple(const Slots& slots, int32_t n)
 {
-    Vertices[n + 1] = Vertices[1];
-    Vertices[n + 2] = Vertices[2];  // after slot n + 1, so for N = 1 it is vertex 1 too
     for (int32_t i = 1; i <= n; ++i) {
-        const TVertex& a = Vertices[i];
-        const TVertex& b = Vertices[i + 1];
-        const TVertex& c = Vertices[i + 2];
+        const TVertex& a = slots[i];
+        const TVertex& b = slots[i + 1];
+        const TVertex& c = slots[i + 2];
         if ((Extended(c.X) - a.X) * (Extended(b.Y) - a.Y) == (Extended(c.Y) - a.Y) * (Extended(b.X) - a.X))
             return true;
     }
@@ -142,36 +152,34 @@ bool HasCollinearTriple(int32_t n)
 
 }  // namespace
 
-FigureCheckResult RunFigureCheck()
+const char* CheckSlotText(int slot)
 {
-    const int32_t n = ClampedVertexCount(VertexCount);
-    FigureCheckResult result;
-    for (int k = 1; k <= 5; ++k) CheckMessages[k].clear();
+    static constexpr const char* kTexts[] = {"", kNotConvexText, kCoincidingPointsText, kCrossingSidesText,
+                                             kCollinearPointsText, kNoVerticesText};
+    return slot >= 1 && slot <= 5 ? kTexts[slot] : "";
+}
 
-    if (!IsConvexPolygon(n)) {
-        CheckMessages[1] = kNotConvexText;
+FigureCheckResult RunFigureCheck(std::span<const TVertex> figure, const CheckFinding& found)
+{
+    const int32_t n = int32_t(figure.size());
+    const Slots slots = ClosedSlots(figure);
+    FigureCheckResult result;
+    const auto find = [&](int slot) {
+        result.Found[slot] = true;
         result.ProblemFound = true;
-    }
-    if (HasCoincidingVertices(n)) {
-        CheckMessages[2] = kCoincidingPointsText;
-        result.ProblemFound = true;
-    }
-    if (HasCrossingSides(n)) {
-        CheckMessages[3] = kCrossingSidesText;
-        result.ProblemFound = true;
-    }
-    result.CrossingLine = CheckMessages[3];
-    if (HasCollinearTriple(n)) {
-        CheckMessages[4] = kCollinearPointsText;
-        result.ProblemFound = true;
-    }
-    if (VertexCount < 3) {
-        CheckMessages[5] = kNoVerticesText;
-        result.ProblemFound = true;
-    }
+        if (found) found(slot);
+    };
+
+    if (!IsConvexPolygon(figure)) find(kNotConvexSlot);
+    if (HasCoincidingVertices(slots, n)) find(kCoincidingPointsSlot);
+    if (HasCrossingSides(slots, n)) find(kCrossingSidesSlot);
+    result.CrossingLine = result.Found[kCrossingSidesSlot] ? kCrossingSidesText : "";
+    if (HasCollinearTriple(slots, n)) find(kCollinearPointsSlot);
+    if (n < 3) find(kNoVerticesSlot);
 
     result.Question = "Многокутник: ";
-    for (int k = 1; k <= 5; ++k) result.Question += CheckMessages[k];
+    for (int k = 1; k <= 5; ++k)
+        if (result.Found[k]) result.Question += CheckSlotText(k);
     result.Question += " Виконувати?";
     return result;
 }

@@ -1,8 +1,13 @@
 #pragma once
-// The check a figure goes through before it is drawn: five tests over the
-// vertex store, each leaving its text in its slot of CheckMessages. Asking the
-// user and acting on the answer is the main window's part.
+// The check a figure goes through before it is drawn: five tests over its
+// vertices, each problem with its slot and text. Keeping the texts in their
+// slots, asking the user and acting on the answer is the main window's part.
+#include <array>
+#include <functional>
+#include <span>
 #include <string>
+
+#include "core/Vertex.h"
 
 inline constexpr const char* kNotConvexText = "неопуклий ";
 inline constexpr const char* kCoincidingPointsText = " співбадання точок ";
@@ -10,16 +15,31 @@ inline constexpr const char* kCrossingSidesText = " перетин сторін 
 inline constexpr const char* kCollinearPointsText = " три точки розміщені на прямій ";
 inline constexpr const char* kNoVerticesText = " не задано вершин ";
 
+// The problems' slots, in the order the tests run.
+inline constexpr int kNotConvexSlot = 1;
+inline constexpr int kCoincidingPointsSlot = 2;
+inline constexpr int kCrossingSidesSlot = 3;
+inline constexpr int kCollinearPointsSlot = 4;
+inline constexpr int kNoVerticesSlot = 5;
+// The text of a problem's slot, 1 to 5.
+const char* CheckSlotText(int slot);
+
 struct FigureCheckResult {
+    // By slot, 1 to 5: whether that test found its problem.
+    std::array<bool, 6> Found{};
     bool ProblemFound = false;
     // Slot 3 after the crossing test: its text, or empty when no sides cross.
     std::string CrossingLine;
-    // "Многокутник: " + slots 1 to 5 + " Виконувати?", built whether or not a problem was found.
+    // "Многокутник: " + the found problems' texts in slot order + " Виконувати?",
+    // built whether or not a problem was found.
     std::string Question;
 };
 
-// Runs the tests on the first VertexCount vertices, in order: not convex (slot 1),
+// Called with a problem's slot as soon as its test finds it, so that what was
+// found stays found when a later test fails with a fault.
+using CheckFinding = std::function<void(int slot)>;
+
+// Runs the tests on the figure's vertices, in order: not convex (slot 1),
 // coinciding vertices (2), crossing sides (3), three consecutive vertices on a
-// line (4), fewer than three vertices (5). Clears slots 1 to 5 first and leaves
-// the closing copies of vertices 1 and 2 in slots N + 1 and N + 2.
-FigureCheckResult RunFigureCheck();
+// line (4, cyclically), fewer than three vertices (5).
+FigureCheckResult RunFigureCheck(std::span<const TVertex> figure, const CheckFinding& found = {});

@@ -17,8 +17,8 @@ namespace {
 // The figure's points, copied before the hull replaces them.
 std::vector<TVertex> FigurePoints()
 {
-    const int32_t n = ClampedVertexCount(VertexCount);
-    return std::vector<TVertex>(Vertices.begin() + 1, Vertices.begin() + 1 + n);
+    const std::span<const TVertex> figure = StoredFigure(VertexCount);
+    return std::vector<TVertex>(figure.begin(), figure.end());
 }
 
 // The hull becomes the figure: the store and its list, then the area and the
@@ -32,8 +32,10 @@ void ShowHull(TForm1& form, const std::vector<TVertex>& hull, bool countLine)
         Vertices[i] = hull[i - 1];
         form.Memo1->Add(QString::fromStdString(FormatVertexLine(Vertices[i].X, Vertices[i].Y)));
     }
-    form.Edit15->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(VertexCount))));
-    form.Edit23->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonPerimeter(VertexCount))));
+    WriteClosingCopies(VertexCount);
+    const std::span<const TVertex> figure = StoredFigure(VertexCount);
+    form.Edit15->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(figure))));
+    form.Edit23->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonPerimeter(figure))));
     form.N8Click();
 }
 

@@ -2,8 +2,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Memo.h"
 #include "platform/NumberFormat.h"
-#include "polygon/FigureCheck.h"
 #include "polygon/PolygonRules.h"
+#include "polygon/StoredFigureCheck.h"
 #include "shell/Form1.h"
 #include "shell/VertexStore.h"
 
@@ -11,17 +11,19 @@
 
 void TForm1::N9Click()
 {
-    Edit15->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(VertexCount))));
+    WriteClosingCopies(VertexCount);
+    Edit15->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(StoredFigure(VertexCount)))));
 }
 
 void TForm1::N10Click()
 {
-    Edit10->setText(IsConvexPolygon(VertexCount) ? "Опуклий" : "Неопуклий");
+    WriteClosingCopies(VertexCount);
+    Edit10->setText(IsConvexPolygon(StoredFigure(VertexCount)) ? "Опуклий" : "Неопуклий");
 }
 
 void TForm1::ErrorClick()
 {
-    const FigureCheckResult result = RunFigureCheck();
+    const FigureCheckResult result = CheckStoredFigure();
     // The regular polygon's list gets the crossing test's verdict on every run.
     Memo3->Add(QString::fromStdString(result.CrossingLine));
     FigureAccepted = true;

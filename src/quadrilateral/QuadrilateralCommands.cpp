@@ -41,12 +41,14 @@ void TForm1::Button2Click()
 
 void TForm1::N13Click()
 {
-    Edit14->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(VertexCount))));
+    WriteClosingCopies(VertexCount);
+    Edit14->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(StoredFigure(VertexCount)))));
 }
 
 void TForm1::N12Click()
 {
     // The check may ask and, on No, reset the tabs; the verdict follows either way.
     ErrorClick();
-    Edit13->setText(IsConvexPolygon(VertexCount) ? "Опуклий" : "Неопуклий");
+    WriteClosingCopies(VertexCount);
+    Edit13->setText(IsConvexPolygon(StoredFigure(VertexCount)) ? "Опуклий" : "Неопуклий");
 }

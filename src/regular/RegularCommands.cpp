@@ -67,6 +67,6 @@ void TForm1::N19Click()
 
     Memo3->Clear();
     ComputeTabPolygon(*this);
-    // The shoelace area writes the closing copy of vertex 1 on its way.
-    Edit17->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(VertexCount))));
+    WriteClosingCopies(VertexCount);
+    Edit17->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(StoredFigure(VertexCount)))));
 }

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "shell/VertexStore.h"
+#include "core/Vertex.h"
 
 enum class TRegularCircle {
     Circumscribed,  // through the vertices

@@ -3,7 +3,7 @@
 // come from and how a circle is drawn about the crossing of two lines.
 #include "drawing/WorldCanvas.h"
 #include "platform/Canvas.h"
-#include "shell/VertexStore.h"
+#include "core/Vertex.h"
 
 #include <array>
 #include <optional>

@@ -2,6 +2,7 @@
 
 #include "platform/TextConversion.h"
 #include "shell/Form1.h"
+#include "shell/VertexStore.h"
 
 #include <QLineEdit>
 

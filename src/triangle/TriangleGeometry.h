@@ -3,7 +3,7 @@
 // exact side lengths and determinants, and the floating-point routines the circle
 // commands share. No widget in sight.
 #include "platform/FloatMath.h"
-#include "shell/VertexStore.h"
+#include "core/Vertex.h"
 
 #include <cstdint>
 #include <string>

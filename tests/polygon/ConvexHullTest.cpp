@@ -276,8 +276,9 @@ std::pair<double, double> Measures(const Points& hull)
 {
     LoadFigure(hull);
     const int32_t n = int32_t(hull.size());
-    const double area = PolygonArea(n);
-    return {area, PolygonPerimeter(n)};
+    WriteClosingCopies(n);
+    const double area = PolygonArea(StoredFigure(n));
+    return {area, PolygonPerimeter(StoredFigure(n))};
 }
 
 struct PointSet {

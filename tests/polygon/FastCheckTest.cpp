@@ -16,6 +16,7 @@
 #include "SameOutcome.h"
 #include "polygon/FigureCheck.h"
 #include "polygon/PolygonRules.h"
+#include "polygon/StoredFigureCheck.h"
 
 namespace {
 
@@ -27,6 +28,14 @@ void RecordStore(Outcome& o, int32_t n)
         Record(o, Vertices[k].X);
         Record(o, Vertices[k].Y);
     }
+}
+
+// The store's figure as the commands hand it to a measure, with the closing
+// copy they write first.
+std::span<const TVertex> Closed(int32_t n)
+{
+    WriteClosingCopies(n);
+    return StoredFigure(n);
 }
 
 // Runs one computation on a fresh copy of the figure and records its outcome
@@ -57,11 +66,12 @@ int ExpectSame(const std::vector<TVertex>& figure)
         };
     };
     const Pair pairs[] = {
-        {"check", check(RunFigureCheck), check(reference::RunFigureCheck)},
-        {"area", [n](Outcome& o) { Record(o, PolygonArea(n)); }, [n](Outcome& o) { Record(o, reference::PolygonArea(n)); }},
-        {"perimeter", [n](Outcome& o) { Record(o, PolygonPerimeter(n)); },
+        {"check", check(CheckStoredFigure), check(reference::RunFigureCheck)},
+        {"area", [n](Outcome& o) { Record(o, PolygonArea(Closed(n))); },
+         [n](Outcome& o) { Record(o, reference::PolygonArea(n)); }},
+        {"perimeter", [n](Outcome& o) { Record(o, PolygonPerimeter(Closed(n))); },
          [n](Outcome& o) { Record(o, reference::PolygonPerimeter(n)); }},
-        {"convex", [n](Outcome& o) { Record(o, IsConvexPolygon(n)); },
+        {"convex", [n](Outcome& o) { Record(o, IsConvexPolygon(Closed(n))); },
          [n](Outcome& o) { Record(o, reference::IsConvexPolygon(n)); }},
     };
     for (const Pair& p : pairs) {

@@ -1,4 +1,5 @@
 #include "polygon/FigureCheck.h"
+#include "polygon/StoredFigureCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +57,7 @@ TEST(FigureCheck, NamesEveryProblemFound)
         LoadFigure(c.figure);
         for (int k = 1; k <= 5; ++k) CheckMessages[k] = "stale";
 
-        const FigureCheckResult result = RunFigureCheck();
+        const FigureCheckResult result = CheckStoredFigure();
 
         std::string question = "Многокутник: ";
         for (int k = 1; k <= 5; ++k) {
@@ -84,7 +85,7 @@ TEST(FigureCheck, NamesEveryProblemFound)
 TEST(FigureCheck, EmptyStoreAsksAboutMissingVertices)
 {
     ResetVertexStore();
-    const FigureCheckResult result = RunFigureCheck();
+    const FigureCheckResult result = CheckStoredFigure();
     EXPECT_TRUE(result.ProblemFound);
     EXPECT_EQ(result.Question, "Многокутник:  не задано вершин  Виконувати?");
     EXPECT_EQ(result.CrossingLine, "");
@@ -94,7 +95,7 @@ TEST(FigureCheck, NegativeCountReadsAsEmpty)
 {
     LoadFigure({{1, 2}, {3, 4}, {5, 7}});
     VertexCount = -2;
-    const FigureCheckResult result = RunFigureCheck();
+    const FigureCheckResult result = CheckStoredFigure();
     EXPECT_EQ(result.Question, "Многокутник:  не задано вершин  Виконувати?");
     EXPECT_EQ(Vertices[0].X, 0);
     EXPECT_EQ(Vertices[2].X, 3);
@@ -115,7 +116,7 @@ TEST(FigureCheck, NearlyParallelSidesOfRegularPolygonsPassTheCheck)
             }
             LoadFigure(figure);
             FigureCheckResult result;
-            ASSERT_NO_THROW(result = RunFigureCheck());
+            ASSERT_NO_THROW(result = CheckStoredFigure());
             EXPECT_EQ(CheckMessages[3], "");
         }
     }
@@ -128,7 +129,7 @@ TEST(FigureCheck, RoundingBeyondRangeStopsTheCheck)
     LoadFigure({{0, 0}, {1e17, 0}, {0, 1e17}, {0, 0}});
     for (int k = 1; k <= 5; ++k) CheckMessages[k] = "stale";
     try {
-        RunFigureCheck();
+        CheckStoredFigure();
         ADD_FAILURE() << "no error";
     } catch (const platform::MathError& e) {
         EXPECT_EQ(e.Message(), platform::kInvalidOperation);
