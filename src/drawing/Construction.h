@@ -1,16 +1,5 @@
 #pragma once
-// What every drawing command shares with the construction: the world window of
-// the last construction mapped onto the picture's present size, and the axes.
-#include "drawing/WorldMapping.h"
-
-#include <cstdint>
-
-// The main window's world window.
-TWorldWindow CurrentWorldWindow();
-// WorldToPixelX / WorldToPixelY with the current window and Form2->Image1's size.
-int32_t SurfaceX(double x);
-int32_t SurfaceY(double y);
-
-// The axes of the current world window on Image1's canvas, with their arrowheads,
-// captions and the ticks at 1 and -1.
-void DrawAxes();
+// The construction: the one command that draws the current figure, with its
+// world window, the regular polygon's circles, the axes, the outline and the
+// letters. Its handler is TForm1::N8Click; the parts it draws are in
+// drawing/FigureDrawing.h and the drawing's state in drawing/Drawing.h.

@@ -1,5 +1,7 @@
 #include "drawing/Form2.h"
 
+#include "drawing/Drawing.h"
+
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorBoundary.h"
@@ -54,6 +56,7 @@ void TForm2::BuildControls(QWidget* client)
 {
     Image1 = Named(new platform::TImage(client), "Image1");
     Image1->setGeometry(96, 8, 500, 500);
+    Drawing = std::make_unique<TDrawing>(*Image1);
 
     Label1 = MakeLabel(client, "Label1", "X=", 8, 8);
     Edit1 = MakeEdit(client, "Edit1", "", 32, 8, 57, true);
@@ -170,16 +173,13 @@ void TForm2::ShowInFront()
 
 void TForm2::Button1Click()
 {
-    // The canvas first: a JPEG picture refuses here, before anything changes.
-    platform::TCanvas* canvas = &Image1->Canvas();
-    canvas->Pen.Color = platform::clWhite;
-    canvas->Brush.Style = platform::BrushStyle::Solid;
-    canvas->Brush.Color = platform::clWhite;
-    Image1->Picture().SetWidth(Image1->width());
-    Image1->Picture().SetHeight(Image1->height());
-    canvas = &Image1->Canvas();
-    canvas->Rectangle(0, 0, Image1->width(), Image1->height());
-    canvas->Pen.Color = platform::clBlack;
+    platform::TCanvas& first = Drawing->Canvas();
+    first.Pen.Color = platform::clWhite;
+    first.Brush.Style = platform::BrushStyle::Solid;
+    first.Brush.Color = platform::clWhite;
+    platform::TCanvas& canvas = Drawing->FitBitmapToControl();
+    canvas.Rectangle(0, 0, Drawing->Width(), Drawing->Height());
+    canvas.Pen.Color = platform::clBlack;
 }
 
 void TForm2::Button2Click() { Form1->N8Click(); }
@@ -189,10 +189,10 @@ void TForm2::Button3Click()
     const std::optional<QColor> chosen = platform::Dialogs().ChooseColor(this, platform::ToQColor(ColorDialog1Color));
     if (!chosen) return;
     ColorDialog1Color = platform::FromQColor(*chosen);
-    Form1->FigurePenColor = ColorDialog1Color;
+    Drawing->FigurePenColor = ColorDialog1Color;
 }
 
-void TForm2::UpDown1Click() { Form1->FigurePenWidth = platform::StrToInt(Edit5->text().toStdString()); }
+void TForm2::UpDown1Click() { Drawing->FigurePenWidth = platform::StrToInt(Edit5->text().toStdString()); }
 
 void TForm2::FormClose()
 {

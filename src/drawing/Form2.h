@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -14,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class TDrawing;
 
 namespace platform {
 class TFormCanvas;
@@ -60,6 +62,10 @@ public:
     QAction* N3 = nullptr;
     QAction* N4 = nullptr;
     QAction* N5 = nullptr;
+
+    // The drawing on Image1: the picture, the world window of the last
+    // construction and the figure pen.
+    std::unique_ptr<TDrawing> Drawing;
 
     // The window's own canvas, over the client area and its controls: the
     // rubber band of a drag is drawn on it.

@@ -1,7 +1,7 @@
 // The frame handles and the pointer read-out of the drawing window: dragging
 // the picture or one of its eight handles moves or resizes it, a rubber band
 // showing where it will go; moving over it shows the world coordinates there.
-#include "drawing/Construction.h"
+#include "drawing/Drawing.h"
 #include "drawing/Form2.h"
 #include "drawing/PointerReadOut.h"
 #include "drawing/WorldMapping.h"
@@ -84,7 +84,7 @@ void TForm2::FrameMouseUp(TFrameControl control, Qt::MouseButton button, int, in
 
 void TForm2::Image1MouseMove(Qt::MouseButtons held, int x, int y)
 {
-    const TWorldWindow window = CurrentWorldWindow();
+    const TWorldWindow& window = Drawing->Window;
     const double wx = PixelToWorldX(x, window, Image1->width());
     const double wy = PixelToWorldY(y, window, Image1->height());
     const bool whole = CheckBox3->isChecked();

@@ -46,3 +46,24 @@ double PixelToWorldY(int32_t y, const TWorldWindow& window, int32_t height)
         window.YMin;
     return platform::ToDouble(value);
 }
+
+TWorldWindow FitWorldWindow(std::span<const TVertex> figure)
+{
+    using platform::Extended;
+    double low = 2147483647.0;
+    for (const TVertex& v : figure)
+        if (v.X < low) low = v.X;
+    for (const TVertex& v : figure)
+        if (v.Y < low) low = v.Y;
+    double high = -2147483647.0;
+    for (const TVertex& v : figure)
+        if (v.X > high) high = v.X;
+    for (const TVertex& v : figure)
+        if (v.Y > high) high = v.Y;
+    TWorldWindow window;
+    window.XMin = platform::ToDouble(Extended(low) - 1);
+    window.YMin = window.XMin;
+    window.XMax = platform::ToDouble(Extended(high) + 1);
+    window.YMax = window.XMax;
+    return window;
+}

@@ -1,9 +1,17 @@
 #pragma once
 // World coordinates to pixels of the drawing surface and back.
+#include "core/Vertex.h"
 #include "core/WorldWindow.h"
 #include "platform/FloatMath.h"
 
 #include <cstdint>
+#include <span>
+
+// The window that fits the figure: one range for both axes, from the smallest
+// coordinate of either axis minus 1 to the largest plus 1, each end stored as a
+// double. Coordinates are taken within the 32-bit range (the search starts at
+// its ends), so a figure with no vertices gives XMin = 2147483646 above XMax.
+TWorldWindow FitWorldWindow(std::span<const TVertex> figure);
 
 // round((x - XMin) / (XMax - XMin) * width), the whole expression in extended
 // precision, halves to even. XMax = XMin fails with "Floating point division by

@@ -308,8 +308,6 @@ void TForm1::PressOnEnter(QLineEdit* field, QPushButton* button)
 
 void TForm1::FormCreate()
 {
-    FigurePenColor = 0x0000FF;
-    FigurePenWidth = 1;
     FigureAccepted = false;
     BasePath = SkinsFolderPath().toStdString();
     SkinManager1->SetActive(false);

@@ -29,15 +29,6 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Window state (private fields of the window in the layout; public here so
-    // the other windows' commands and the tests reach them directly).
-    double XMax = 0;
-    double XMin = 0;
-    double YMax = 0;
-    double YMin = 0;
-    uint32_t FigurePenColor = 0;  // 0x00BBGGRR
-    int32_t FigurePenWidth = 0;
-
     // Controls.
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;

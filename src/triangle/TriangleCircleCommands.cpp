@@ -1,4 +1,5 @@
 // The triangle menu's circles, drawn over the construction of the triangle.
+#include "drawing/Drawing.h"
 #include "drawing/Form2.h"
 #include "drawing/WorldCanvas.h"
 #include "platform/Image.h"
@@ -11,8 +12,7 @@ namespace {
 
 enum class Circles { Circumscribed, Both };
 
-void DrawTriangleCircles(const TForm1& form, const TTrianglePoints& input, int32_t width, int32_t height,
-                         Circles which)
+void DrawTriangleCircles(const TTrianglePoints& input, int32_t width, int32_t height, Circles which)
 {
     const bool inscribed = which == Circles::Both;
     const TTrianglePoints sorted = SortByY(input);
@@ -20,10 +20,11 @@ void DrawTriangleCircles(const TForm1& form, const TTrianglePoints& input, int32
 
     // The boxes map Y with the X range as well; the construction has just made
     // both ranges equal.
-    const TWorldWindow window{form.XMin, form.XMax, form.XMin, form.XMax};
-    const TWorldCanvas world{Form2->Image1->Canvas(), window, width, height};
-    const platform::TColor color = form.FigurePenColor;
-    const int32_t penWidth = form.FigurePenWidth;
+    TDrawing& drawing = *Form2->Drawing;
+    const TWorldWindow window{drawing.Window.XMin, drawing.Window.XMax, drawing.Window.XMin, drawing.Window.XMax};
+    const TWorldCanvas world{drawing.Canvas(), window, width, height};
+    const platform::TColor color = drawing.FigurePenColor;
+    const int32_t penWidth = drawing.FigurePenWidth;
 
     const auto [bisector01, bisector12] = CircumcentreLines(sorted);
     const bool drawn = DrawCircleAtIntersection(world, color, penWidth, m.CircumRadius, bisector01, bisector12);
@@ -48,7 +49,7 @@ void TForm1::N21Click()
     StoreTriangle(points);
     N8Click();
     const TForm2& form2 = *Form2;
-    DrawTriangleCircles(*this, points, form2.Image1->width(), form2.Image1->height(), Circles::Both);
+    DrawTriangleCircles(points, form2.Image1->width(), form2.Image1->height(), Circles::Both);
 }
 
 namespace {
@@ -73,12 +74,12 @@ void TForm1::N22Click()
 {
     int32_t width = 0, height = 0;
     const TTrianglePoints points = BuildFromFloatFields(*this, width, height);
-    DrawTriangleCircles(*this, points, width, height, Circles::Circumscribed);
+    DrawTriangleCircles(points, width, height, Circles::Circumscribed);
 }
 
 void TForm1::N23Click()
 {
     int32_t width = 0, height = 0;
     const TTrianglePoints points = BuildFromFloatFields(*this, width, height);
-    DrawTriangleCircles(*this, points, width, height, Circles::Both);
+    DrawTriangleCircles(points, width, height, Circles::Both);
 }

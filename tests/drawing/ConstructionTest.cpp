@@ -1,5 +1,6 @@
+#include "drawing/Drawing.h"
 #include "DrawingFixture.h"
-#include "drawing/Construction.h"
+#include "drawing/FigureDrawing.h"
 #include "drawing/VertexLetter.h"
 #include "platform/FloatMath.h"
 
@@ -60,10 +61,10 @@ TEST_F(DrawingTest, DefaultTriangleFitsItsWindowAndDrawsAxesOutlineAndLetters)
 
     EXPECT_TRUE(FigureAccepted);
     EXPECT_TRUE(Form2->isVisible());
-    EXPECT_EQ(Form1->XMin, -1.0);
-    EXPECT_EQ(Form1->YMin, -1.0);
-    EXPECT_EQ(Form1->XMax, 5.0);
-    EXPECT_EQ(Form1->YMax, 5.0);
+    EXPECT_EQ(Form2->Drawing->Window.XMin, -1.0);
+    EXPECT_EQ(Form2->Drawing->Window.YMin, -1.0);
+    EXPECT_EQ(Form2->Drawing->Window.XMax, 5.0);
+    EXPECT_EQ(Form2->Drawing->Window.YMax, 5.0);
     EXPECT_EQ(Form2->Edit3->text(), "-1");
     EXPECT_EQ(Form2->Edit4->text(), "5");
     EXPECT_EQ(Surface().size(), QSize(500, 500));
@@ -141,10 +142,10 @@ TEST_F(DrawingTest, FixedWindows)
         StoreDefaultTriangle();
         UseFixedWindow(c.min, c.max);
         ASSERT_EQ(Construct(), "");
-        EXPECT_EQ(Form1->XMin, c.xMin);
-        EXPECT_EQ(Form1->YMin, c.xMin);
-        EXPECT_EQ(Form1->XMax, c.xMax);
-        EXPECT_EQ(Form1->YMax, c.xMax);
+        EXPECT_EQ(Form2->Drawing->Window.XMin, c.xMin);
+        EXPECT_EQ(Form2->Drawing->Window.YMin, c.xMin);
+        EXPECT_EQ(Form2->Drawing->Window.XMax, c.xMax);
+        EXPECT_EQ(Form2->Drawing->Window.YMax, c.xMax);
         EXPECT_EQ(Form2->Edit3->text(), c.minShown);
         EXPECT_EQ(Form2->Edit4->text(), c.maxShown);
         EXPECT_EQ(Pixel(c.vertexB.x(), c.vertexB.y()), clRed);
@@ -158,8 +159,8 @@ TEST_F(DrawingTest, FirstFixedConstructionKeepsTheFittedWindow)
     Form2->CheckBox1->setChecked(true);
     StoreFigure({{0, 0}, {40, 0}, {0, 30}});
     ASSERT_EQ(Construct(), "");
-    EXPECT_EQ(Form1->XMin, -1.0);
-    EXPECT_EQ(Form1->XMax, 5.0);
+    EXPECT_EQ(Form2->Drawing->Window.XMin, -1.0);
+    EXPECT_EQ(Form2->Drawing->Window.XMax, 5.0);
 }
 
 TEST_F(DrawingTest, FailuresLeaveWhatWasDoneBefore)
@@ -206,10 +207,10 @@ TEST_F(DrawingTest, FailuresLeaveWhatWasDoneBefore)
         EXPECT_EQ(Construct(), c.message);
         EXPECT_TRUE(Form2->isVisible());
         EXPECT_TRUE(AllWhite());
-        EXPECT_EQ(Form1->XMin, c.xMin);
-        EXPECT_EQ(Form1->XMax, c.xMax);
-        EXPECT_EQ(Form1->YMin, c.yMin);
-        EXPECT_EQ(Form1->YMax, c.yMax);
+        EXPECT_EQ(Form2->Drawing->Window.XMin, c.xMin);
+        EXPECT_EQ(Form2->Drawing->Window.XMax, c.xMax);
+        EXPECT_EQ(Form2->Drawing->Window.YMin, c.yMin);
+        EXPECT_EQ(Form2->Drawing->Window.YMax, c.yMax);
         EXPECT_EQ(Form2->Edit3->text(), c.minShown);
         EXPECT_EQ(Form2->Edit4->text(), c.maxShown);
     }
@@ -234,7 +235,7 @@ TEST_F(DrawingTest, DeclinedCheckDrawsNothing)
     EXPECT_FALSE(FigureAccepted);
     EXPECT_FALSE(Form2->isVisible());
     EXPECT_EQ(Form2->Image1->Picture().GraphicKind(), platform::TPicture::Kind::Empty);
-    EXPECT_EQ(Form1->XMin, 0.0);
+    EXPECT_EQ(Form2->Drawing->Window.XMin, 0.0);
 }
 
 TEST_F(DrawingTest, EmptyFigureDrawsOnlyTheAxesThroughTheCentre)
@@ -243,8 +244,8 @@ TEST_F(DrawingTest, EmptyFigureDrawsOnlyTheAxesThroughTheCentre)
     Form1->N8->trigger();
     EXPECT_EQ(dialogs.Shown.front().Kind, "question");
     EXPECT_TRUE(Form2->isVisible());
-    EXPECT_EQ(Form1->XMin, 2147483646.0);
-    EXPECT_EQ(Form1->XMax, -2147483646.0);
+    EXPECT_EQ(Form2->Drawing->Window.XMin, 2147483646.0);
+    EXPECT_EQ(Form2->Drawing->Window.XMax, -2147483646.0);
     EXPECT_EQ(Form2->Edit3->text(), "2147483646");
     EXPECT_EQ(Form2->Edit4->text(), "-2147483646");
     EXPECT_EQ(SurfaceX(0), 250);
@@ -269,8 +270,8 @@ TEST_F(DrawingTest, FigureFarFromTheOriginLeavesTheAxesOffTheSurface)
         Form2->CheckBox2->setChecked(c.blank);
         StoreFigure({{10, 10}, {12, 10}, {10, 11}});
         ASSERT_EQ(Construct(), "");
-        EXPECT_EQ(Form1->XMin, 9.0);
-        EXPECT_EQ(Form1->XMax, 13.0);
+        EXPECT_EQ(Form2->Drawing->Window.XMin, 9.0);
+        EXPECT_EQ(Form2->Drawing->Window.XMax, 13.0);
         EXPECT_EQ(Pixel(83, 417), c.oldVertexA);
         EXPECT_EQ(Pixel(125, 375), clRed);
         EXPECT_EQ(Pixel(375, 375), clRed);

@@ -1,6 +1,7 @@
 #pragma once
 // The four windows with a figure in the store, and a look at the drawing surface.
 #include "FormsFixture.h"
+#include "SurfaceMapping.h"
 #include "drawing/Form2.h"
 #include "platform/Canvas.h"
 #include "platform/Errors.h"

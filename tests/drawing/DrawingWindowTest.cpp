@@ -1,3 +1,4 @@
+#include "drawing/Drawing.h"
 #include "DrawingFixture.h"
 #include "platform/UpDown.h"
 #include "platform/Shape.h"
@@ -172,7 +173,7 @@ TEST_F(DrawingTest, ALoadedJpegIsDrawnOnLikeABitmap)
             Form2->Button2->click();  // "Перебудувати", as a user would
         EXPECT_TRUE(Form2->isVisible());
         EXPECT_EQ(Form2->Image1->Picture().GraphicKind(), platform::TPicture::Kind::Bitmap);
-        EXPECT_EQ(Form1->XMin, -1.0);
+        EXPECT_EQ(Form2->Drawing->Window.XMin, -1.0);
         EXPECT_EQ(Form2->Edit3->text(), "-1");
         if (c.blank) {
             EXPECT_EQ(Surface(), drawing);
@@ -219,17 +220,17 @@ TEST_F(DrawingTest, ColourDialogRemembersItsLastColour)
     dialogs.Colors = {QColor(10, 20, 30), std::nullopt, QColor(Qt::green)};
     QTest::mouseClick(Form2->Button3, Qt::LeftButton);
     EXPECT_EQ(dialogs.LastColorInitial, QColor(Qt::black));  // not the red figure pen
-    EXPECT_EQ(Form1->FigurePenColor, 0x1E140Au);
+    EXPECT_EQ(Form2->Drawing->FigurePenColor, 0x1E140Au);
     EXPECT_EQ(Surface(), before);  // nothing is redrawn
 
     // Cancelled: nothing changes, and it opens on the colour it returned last.
     Form2->Button3Click();
     EXPECT_EQ(dialogs.LastColorInitial, QColor(10, 20, 30));
-    EXPECT_EQ(Form1->FigurePenColor, 0x1E140Au);
+    EXPECT_EQ(Form2->Drawing->FigurePenColor, 0x1E140Au);
 
     Form2->Button3Click();
     EXPECT_EQ(dialogs.LastColorInitial, QColor(10, 20, 30));
-    EXPECT_EQ(Form1->FigurePenColor, 0x00FF00u);
+    EXPECT_EQ(Form2->Drawing->FigurePenColor, 0x00FF00u);
 
     // The rebuild draws vertex A's outline in the new colour.
     QTest::mouseClick(Form2->Button2, Qt::LeftButton);
@@ -240,12 +241,12 @@ TEST_F(DrawingTest, ThicknessSpinnerSetsTheFigurePen)
 {
     Form2->UpDown1->Click(false);  // at its minimum already
     EXPECT_EQ(Form2->Edit5->text(), "1");
-    EXPECT_EQ(Form1->FigurePenWidth, 1);
+    EXPECT_EQ(Form2->Drawing->FigurePenWidth, 1);
     for (int step = 2; step <= 12; ++step) Form2->UpDown1->Click(true);
     EXPECT_EQ(Form2->Edit5->text(), "10");
-    EXPECT_EQ(Form1->FigurePenWidth, 10);
+    EXPECT_EQ(Form2->Drawing->FigurePenWidth, 10);
     Form2->UpDown1->Click(false);
-    EXPECT_EQ(Form1->FigurePenWidth, 9);
+    EXPECT_EQ(Form2->Drawing->FigurePenWidth, 9);
 
     StoreDefaultTriangle();
     ASSERT_EQ(Construct(), "");
@@ -259,7 +260,7 @@ TEST_F(DrawingTest, ClosingHidesTheWindowAndResetsTheMainWindow)
     StoreDefaultTriangle();
     ASSERT_EQ(Construct(), "");
     ASSERT_TRUE(Form2->isVisible());
-    Form1->FigurePenWidth = 4;
+    Form2->Drawing->FigurePenWidth = 4;
     Form1->Edit7->setText("7");
     Form1->Edit7->setReadOnly(false);
     const QImage drawing = Surface();
@@ -271,9 +272,9 @@ TEST_F(DrawingTest, ClosingHidesTheWindowAndResetsTheMainWindow)
     EXPECT_EQ(Form1->Edit7->text(), "3");
     EXPECT_TRUE(Form1->Edit7->isReadOnly());
     // The pen, the world window and the drawing stay.
-    EXPECT_EQ(Form1->FigurePenWidth, 4);
-    EXPECT_EQ(Form1->FigurePenColor, platform::clRed);
-    EXPECT_EQ(Form1->XMin, -1.0);
+    EXPECT_EQ(Form2->Drawing->FigurePenWidth, 4);
+    EXPECT_EQ(Form2->Drawing->FigurePenColor, platform::clRed);
+    EXPECT_EQ(Form2->Drawing->Window.XMin, -1.0);
     EXPECT_EQ(Surface(), drawing);
     EXPECT_NE(Form2, nullptr);
 }

@@ -1,6 +1,7 @@
 // The construction against its former code (former check, mapping and text
 // drawing): the same picture pixel for pixel, the same fields and list, and
 // the same fault at the same point, for fitted and typed windows of every kind.
+#include "drawing/Drawing.h"
 #include "DrawingFixture.h"
 #include "Reference.h"
 #include "platform/Memo.h"
@@ -42,7 +43,7 @@ protected:
         Form2->Image1->Picture().SetWidth(0);
         Form2->Image1->Picture().SetHeight(0);
         Form1->Memo3->Clear();
-        Form1->XMin = Form1->XMax = Form1->YMin = Form1->YMax = 0;
+        Form2->Drawing->Window.XMin = Form2->Drawing->Window.XMax = Form2->Drawing->Window.YMin = Form2->Drawing->Window.YMax = 0;
         Form2->CheckBox1->setChecked(s.fixed);
         Form2->Edit3->setText(s.min);
         Form2->Edit4->setText(s.max);
@@ -62,7 +63,7 @@ protected:
         shot.min = Form2->Edit3->text();
         shot.max = Form2->Edit4->text();
         shot.list = Form1->Memo3->Lines().join("\n");
-        const double w[4] = {Form1->XMin, Form1->XMax, Form1->YMin, Form1->YMax};
+        const double w[4] = {Form2->Drawing->Window.XMin, Form2->Drawing->Window.XMax, Form2->Drawing->Window.YMin, Form2->Drawing->Window.YMax};
         std::memcpy(shot.window, w, sizeof w);
         shot.accepted = FigureAccepted;
         return shot;

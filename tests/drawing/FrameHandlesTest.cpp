@@ -1,3 +1,4 @@
+#include "drawing/Drawing.h"
 #include "DrawingFixture.h"
 #include "drawing/FrameDrag.h"
 #include "drawing/PointerReadOut.h"
@@ -120,10 +121,10 @@ TEST_F(FrameHandlesTest, ReadOutFollowsThePointerWithOrWithoutAButton)
 
 TEST_F(FrameHandlesTest, ReadOutOfAHugeWorldNeverFails)
 {
-    Form1->XMin = -1e300;
-    Form1->XMax = 1e300;
-    Form1->YMin = -4e18;
-    Form1->YMax = 4e18;
+    Form2->Drawing->Window.XMin = -1e300;
+    Form2->Drawing->Window.XMax = 1e300;
+    Form2->Drawing->Window.YMin = -4e18;
+    Form2->Drawing->Window.YMax = 4e18;
     Form2->Image1MouseMove(Qt::NoButton, 0, 0);
     EXPECT_EQ(Form2->Edit1->text(), "x=-1E300");
     EXPECT_EQ(Form2->Edit2->text(), "y=4E18");

@@ -3,7 +3,7 @@
 // every pixel position and every text shaped and drawn by QPainter.
 #include "Reference.h"
 
-#include "drawing/Construction.h"
+#include "drawing/Drawing.h"
 #include "drawing/Form2.h"
 #include "drawing/VertexLetter.h"
 #include "platform/Dialogs.h"
@@ -40,8 +40,8 @@ double FieldNumber(const QLineEdit* edit) { return platform::StrToFloat(edit->te
 
 std::string FormatTwoDecimals(double v) { return platform::FloatToStr(RoundTo2(v)); }
 
-int32_t SurfaceX(double x) { return reference::WorldToPixelX(x, CurrentWorldWindow(), Form2->Image1->width()); }
-int32_t SurfaceY(double y) { return reference::WorldToPixelY(y, CurrentWorldWindow(), Form2->Image1->height()); }
+int32_t SurfaceX(double x) { return reference::WorldToPixelX(x, Form2->Drawing->Window, Form2->Image1->width()); }
+int32_t SurfaceY(double y) { return reference::WorldToPixelY(y, Form2->Drawing->Window, Form2->Image1->height()); }
 
 void DrawOriginCircle(platform::TCanvas& canvas, double r)
 {
@@ -98,7 +98,7 @@ void DrawAxes()
     canvas.Pen.Color = clBlack;
     canvas.Pen.Width = 1;
 
-    const TForm1& f = *Form1;
+    const TWorldWindow& f = Form2->Drawing->Window;
 
     // Y axis with its arrowhead.
     const int32_t x0 = SurfaceX(0);
@@ -190,27 +190,27 @@ void N8Click(TForm1& form1)
         if (Vertices[i].X < m) m = Vertices[i].X;
     for (int32_t i = 1; i <= n; ++i)
         if (Vertices[i].Y < m) m = Vertices[i].Y;
-    form1.XMin = ToDouble(Extended(m) - 1);
-    form1.YMin = form1.XMin;
+    Form2->Drawing->Window.XMin = ToDouble(Extended(m) - 1);
+    Form2->Drawing->Window.YMin = Form2->Drawing->Window.XMin;
     m = -2147483647.0;
     for (int32_t i = 1; i <= n; ++i)
         if (Vertices[i].X > m) m = Vertices[i].X;
     for (int32_t i = 1; i <= n; ++i)
         if (Vertices[i].Y > m) m = Vertices[i].Y;
-    form1.XMax = ToDouble(Extended(m) + 1);
-    form1.YMax = form1.XMax;
+    Form2->Drawing->Window.XMax = ToDouble(Extended(m) + 1);
+    Form2->Drawing->Window.YMax = Form2->Drawing->Window.XMax;
 
     // Or the fixed window typed in the drawing window.
     if (form2.CheckBox1->isChecked()) {
-        form1.XMin = FieldNumber(form2.Edit3);
-        form1.XMax = FieldNumber(form2.Edit4);
-        form1.YMin = form1.XMin;
-        form1.YMax = form1.XMax;
+        Form2->Drawing->Window.XMin = FieldNumber(form2.Edit3);
+        Form2->Drawing->Window.XMax = FieldNumber(form2.Edit4);
+        Form2->Drawing->Window.YMin = Form2->Drawing->Window.XMin;
+        Form2->Drawing->Window.YMax = Form2->Drawing->Window.XMax;
     }
 
     // Show the window that is used.
-    form2.Edit3->setText(QString::fromStdString(FormatTwoDecimals(form1.XMin)));
-    form2.Edit4->setText(QString::fromStdString(FormatTwoDecimals(form1.XMax)));
+    form2.Edit3->setText(QString::fromStdString(FormatTwoDecimals(Form2->Drawing->Window.XMin)));
+    form2.Edit4->setText(QString::fromStdString(FormatTwoDecimals(Form2->Drawing->Window.XMax)));
 
     // The regular polygon's circles, for whatever figure is built.
     if (form1.CheckBox1->isChecked()) {
@@ -229,8 +229,8 @@ void N8Click(TForm1& form1)
 
     // The closed outline in the figure pen.
     canvas = &image->Canvas();
-    canvas->Pen.Color = form1.FigurePenColor;
-    canvas->Pen.Width = form1.FigurePenWidth;
+    canvas->Pen.Color = Form2->Drawing->FigurePenColor;
+    canvas->Pen.Width = Form2->Drawing->FigurePenWidth;
     Vertices[n + 1] = Vertices[1];
     canvas->MoveTo(SurfaceX(Vertices[1].X), SurfaceY(Vertices[1].Y));
     for (int32_t i = 1; i <= n + 1; ++i) canvas->LineTo(SurfaceX(Vertices[i].X), SurfaceY(Vertices[i].Y));

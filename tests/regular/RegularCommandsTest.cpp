@@ -1,5 +1,5 @@
 #include "FormsFixture.h"
-#include "drawing/Construction.h"
+#include "SurfaceMapping.h"
 #include "drawing/Form2.h"
 #include "platform/Canvas.h"
 #include "platform/ErrorBoundary.h"

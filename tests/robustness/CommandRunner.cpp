@@ -1,3 +1,4 @@
+#include "drawing/Drawing.h"
 #include "CommandRunner.h"
 
 #include "KnownMessages.h"
@@ -226,9 +227,9 @@ void CommandRunner::Check(const UserCommand& command, size_t firstDialog, const 
             break;
         }
     }
-    if (!Finite(Form1->XMin) || !Finite(Form1->XMax) || !Finite(Form1->YMin) || !Finite(Form1->YMax) ||
+    if (!Finite(Form2->Drawing->Window.XMin) || !Finite(Form2->Drawing->Window.XMax) || !Finite(Form2->Drawing->Window.YMin) || !Finite(Form2->Drawing->Window.YMax) ||
         !Finite(CircumRadius))
-        ADD_FAILURE() << context.toStdString() << ": world window " << Form1->XMin << ".." << Form1->XMax;
+        ADD_FAILURE() << context.toStdString() << ": world window " << Form2->Drawing->Window.XMin << ".." << Form2->Drawing->Window.XMax;
 
     // Only the command's own results change (and what a reset clears when the
     // user gives up a faulty figure); typed texts stay as typed.

@@ -1,6 +1,7 @@
 // The windows as a screen reader and a keyboard-only user meet them: every field
 // named after its label, Tab in the order the controls are seen, the spinners
 // stepped with the arrow keys, the tool windows closed with Escape.
+#include "drawing/Drawing.h"
 #include "FormsFixture.h"
 #include "appearance/Form3.h"
 #include "appearance/Form4.h"
@@ -146,7 +147,7 @@ TEST_F(FormsTest, ArrowKeysInTheFieldStepItsSpinnerEvenWhenItIsReadOnly)
     // The drawing window's pen thickness runs its handler at each step.
     QTest::keyClick(Form2->Edit5, Qt::Key_Up);
     EXPECT_EQ(Form2->Edit5->text(), "2");
-    EXPECT_EQ(f.FigurePenWidth, 2);
+    EXPECT_EQ(Form2->Drawing->FigurePenWidth, 2);
 }
 
 TEST_F(FormsTest, EscapeClosesTheSkinChooserAndTheHelpWindow)

@@ -1,3 +1,4 @@
+#include "drawing/Drawing.h"
 #include "FormsFixture.h"
 #include "appearance/Form3.h"
 #include "appearance/Form4.h"
@@ -56,14 +57,14 @@ TEST_F(FormsTest, StartsOnThePolygonPageWithTheLayoutTexts)
     EXPECT_EQ(f.Button4->text(), "Випадкові точки");
     EXPECT_TRUE(f.Memo1->Lines().isEmpty());
 
-    // FormCreate's values.
-    EXPECT_EQ(f.FigurePenColor, 0x0000FFu);
-    EXPECT_EQ(f.FigurePenWidth, 1);
+    // The start values of the figure pen, and FormCreate's.
+    EXPECT_EQ(Form2->Drawing->FigurePenColor, 0x0000FFu);
+    EXPECT_EQ(Form2->Drawing->FigurePenWidth, 1);
     EXPECT_FALSE(FigureAccepted);
     EXPECT_EQ(EntryCursor, 0);
     EXPECT_TRUE(QString::fromStdString(BasePath).endsWith("skins"));
-    EXPECT_EQ(f.XMin, 0.0);
-    EXPECT_EQ(f.XMax, 0.0);
+    EXPECT_EQ(Form2->Drawing->Window.XMin, 0.0);
+    EXPECT_EQ(Form2->Drawing->Window.XMax, 0.0);
 }
 
 TEST_F(FormsTest, MenuHasEveryItemAndKeepsTheHiddenOnesHidden)
@@ -114,8 +115,8 @@ TEST_F(FormsTest, ResetEmptiesTheListsAndKeepsTheRest)
     f.Edit1->setText("7");
     f.Edit16->setText("6");
     f.Label2->setText("є");
-    f.FigurePenColor = 0x00FF00;
-    f.XMin = -1;
+    Form2->Drawing->FigurePenColor = 0x00FF00;
+    Form2->Drawing->Window.XMin = -1;
     FigureAccepted = true;
 
     f.Button3Click();
@@ -136,8 +137,8 @@ TEST_F(FormsTest, ResetEmptiesTheListsAndKeepsTheRest)
     EXPECT_EQ(f.Edit1->text(), "7");
     EXPECT_EQ(f.Edit16->text(), "6");
     EXPECT_EQ(f.Label2->text(), "є");
-    EXPECT_EQ(f.FigurePenColor, 0x00FF00u);
-    EXPECT_EQ(f.XMin, -1.0);
+    EXPECT_EQ(Form2->Drawing->FigurePenColor, 0x00FF00u);
+    EXPECT_EQ(Form2->Drawing->Window.XMin, -1.0);
     // The coordinates stay in the store.
     EXPECT_EQ(Vertices[1].X, 1.0);
     EXPECT_EQ(Vertices[2].Y, 4.0);
@@ -199,6 +200,6 @@ TEST_F(FormsTest, QuadrilateralBuildRunsTheConstruction)
     Form1->N11->trigger();
     EXPECT_TRUE(FigureAccepted);
     EXPECT_TRUE(Form2->isVisible());
-    EXPECT_EQ(Form1->XMin, -1.0);
-    EXPECT_EQ(Form1->XMax, 5.0);
+    EXPECT_EQ(Form2->Drawing->Window.XMin, -1.0);
+    EXPECT_EQ(Form2->Drawing->Window.XMax, 5.0);
 }

@@ -1,5 +1,6 @@
 // The circumscribed and inscribed circles: centres, radii and pixel boxes from
 // the routines, then the pictures the three menu commands leave.
+#include "drawing/Drawing.h"
 #include "TriangleFixture.h"
 #include "drawing/WorldCanvas.h"
 #include "triangle/TriangleCircles.h"
@@ -202,8 +203,8 @@ TEST_F(TriangleCircleCommands, EachCommandDrawsItsCirclesOverTheConstruction)
             ASSERT_EQ(Run(command.handler), "");
             EXPECT_EQ(VertexCount, 3);
             EXPECT_EQ(Vertices[3].X, c.points[2].X);
-            EXPECT_EQ(Form1->XMin, c.min);
-            EXPECT_EQ(Form1->XMax, c.max);
+            EXPECT_EQ(Form2->Drawing->Window.XMin, c.min);
+            EXPECT_EQ(Form2->Drawing->Window.XMax, c.max);
             const QImage drawn = Surface().copy();
             std::vector<TPixelBox> boxes;
             if (command.circumscribed) boxes.push_back(command.circumscribed->box);
@@ -230,8 +231,8 @@ TEST_F(TriangleCircleCommands, SecondMethodKeepsItsRadius)
 
 TEST_F(TriangleCircleCommands, CirclesTakeTheFigurePen)
 {
-    Form1->FigurePenColor = 0x00FF00;
-    Form1->FigurePenWidth = 3;
+    Form2->Drawing->FigurePenColor = 0x00FF00;
+    Form2->Drawing->FigurePenWidth = 3;
     Type(1, 0, 5, 1, 2, 4);
     ASSERT_EQ(Run(&TForm1::N21Click), "");
     const QImage drawn = Surface().copy();

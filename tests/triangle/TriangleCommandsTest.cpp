@@ -1,5 +1,6 @@
 // The triangle menu's construction, existence, areas and side lengths, run as
 // the menu runs them.
+#include "drawing/Drawing.h"
 #include "TriangleFixture.h"
 
 #include <QAction>
@@ -58,8 +59,8 @@ TEST_F(TriangleTest, ABadFieldStopsEveryCommandBeforeItChangesAnything)
     EXPECT_FALSE(Form2->isVisible());
     // The rebuild button then draws what the slots held.
     Form2->Button2Click();
-    EXPECT_EQ(Form1->XMin, 6.0);
-    EXPECT_EQ(Form1->XMax, 10.0);
+    EXPECT_EQ(Form2->Drawing->Window.XMin, 6.0);
+    EXPECT_EQ(Form2->Drawing->Window.XMax, 10.0);
 }
 
 TEST_F(TriangleTest, BuildStoresTheTriangleAndDrawsIt)
@@ -71,8 +72,8 @@ TEST_F(TriangleTest, BuildStoresTheTriangleAndDrawsIt)
     EXPECT_EQ(Vertices[2].X, 4.0);
     EXPECT_EQ(Vertices[3].Y, 3.0);
     EXPECT_TRUE(Form2->isVisible());
-    EXPECT_EQ(Form1->XMin, -1.0);
-    EXPECT_EQ(Form1->XMax, 5.0);
+    EXPECT_EQ(Form2->Drawing->Window.XMin, -1.0);
+    EXPECT_EQ(Form2->Drawing->Window.XMax, 5.0);
     EXPECT_EQ(Pixel(417, 417), platform::clRed);  // B
 }
 
