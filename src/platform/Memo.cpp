@@ -27,6 +27,29 @@ void TMemo::Add(const QString& line)
     updating_ = false;
 }
 
+void TMemo::AddLines(const QStringList& lines)
+{
+    if (lines.isEmpty()) return;
+    updating_ = true;
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    if (!lines_.isEmpty()) cursor.insertBlock();
+    // Each line feed becomes a block of its own, as insertBlock would make it.
+    cursor.insertText(lines.join(QChar('\n')));
+    cursor.endEditBlock();
+    lines_ << lines;
+    moveCursor(QTextCursor::End);
+    updating_ = false;
+}
+
+void TMemoLines::Flush()
+{
+    if (pending_.isEmpty()) return;
+    memo_.AddLines(pending_);
+    pending_.clear();
+}
+
 void TMemo::Clear()
 {
     lines_.clear();

@@ -27,10 +27,14 @@ void ShowHull(TForm1& form, const std::vector<TVertex>& hull, bool countLine)
 {
     VertexCount = int32_t(hull.size());
     form.Memo1->Clear();
-    if (countLine) form.Memo1->Add(QString::number(VertexCount));
-    for (int32_t i = 1; i <= VertexCount; ++i) {
-        Vertices[i] = hull[i - 1];
-        form.Memo1->Add(QString::fromStdString(FormatVertexLine(Vertices[i].X, Vertices[i].Y)));
+    {
+        // The lines reach the list together, also when one cannot be formatted.
+        platform::TMemoLines list(*form.Memo1);
+        if (countLine) list.Add(QString::number(VertexCount));
+        for (int32_t i = 1; i <= VertexCount; ++i) {
+            Vertices[i] = hull[i - 1];
+            list.Add(QString::fromStdString(FormatVertexLine(Vertices[i].X, Vertices[i].Y)));
+        }
     }
     WriteClosingCopies(VertexCount);
     const std::span<const TVertex> figure = StoredFigure(VertexCount);

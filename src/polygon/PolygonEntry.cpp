@@ -59,9 +59,10 @@ void TForm1::Button4Click()
     if (!AcceptVertexCount(n)) return;
     VertexCount = n;
     platform::Randomize();
+    platform::TMemoLines list(*Memo1);  // one edit of the list for all the points
     for (int32_t i = 1; i <= VertexCount; ++i) {
         Vertices[i].X = 50 - platform::RandomInt(100);
         Vertices[i].Y = 50 - platform::RandomInt(100);
-        Memo1->Add(Line(Vertices[i].X, Vertices[i].Y));
+        list.Add(Line(Vertices[i].X, Vertices[i].Y));
     }
 }

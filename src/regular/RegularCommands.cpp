@@ -25,11 +25,12 @@ bool CountFitsTheStore(TForm1& form)
     return !n || form.AcceptVertexCount(*n);
 }
 
-// Each vertex goes into its slot and onto the tab's list as soon as it is computed.
-void StoreAndList(TForm1& form, int32_t index, const TVertex& vertex)
+// Each vertex goes into its slot as soon as it is computed, and its line after
+// it; the lines reach the list together, also when a line cannot be formatted.
+void StoreAndList(platform::TMemoLines& list, int32_t index, const TVertex& vertex)
 {
     Vertices[index] = vertex;
-    form.Memo3->Add(QString::fromStdString(FormatVertexLine(vertex.X, vertex.Y)));
+    list.Add(QString::fromStdString(FormatVertexLine(vertex.X, vertex.Y)));
 }
 
 // The polygon of the tab's fields into the store and onto the list: N, the side
@@ -43,8 +44,8 @@ void ComputeTabPolygon(TForm1& form)
     const double side = platform::StrToFloat(Text(form.Edit20));
     const double radius = RegularPolygonRadius(TRegularCircle::Circumscribed, n, side);
     const double startAngle = DegreesToRadians(platform::StrToFloat(Text(form.Edit22)));
-    WalkRegularPolygon(n, radius, startAngle,
-                       [&form](int32_t i, const TVertex& vertex) { StoreAndList(form, i, vertex); });
+    platform::TMemoLines list(*form.Memo3);
+    WalkRegularPolygon(n, radius, startAngle, [&list](int32_t i, const TVertex& vertex) { StoreAndList(list, i, vertex); });
 }
 
 }  // namespace

@@ -1,0 +1,95 @@
+// The slowest paths a student meets at the store's full size, run through the
+// real windows offscreen as a click runs them: building a regular 1000-gon (its
+// listing, the check and the drawing), and each convex hull of 1000 points that
+// are all corners, with its listing, measures and construction. A frame at 60 Hz
+// is 16.7 ms. Beside them, the listing of 1000 lines one edit per line, as the
+// commands listed them before, and in one edit, as they do now.
+#include <benchmark/benchmark.h>
+
+#include <QLineEdit>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "platform/Memo.h"
+#include "shell/Form1.h"
+#include "shell/VertexStore.h"
+#include "WindowsBench.h"
+
+namespace {
+
+void BM_RegularBuild1000(benchmark::State& state)
+{
+    Form1->Edit19->setText("1000");
+    for (auto _ : state) {
+        Form1->N18Click();
+        state.PauseTiming();
+        Form1->Memo3->Clear();  // the build appends to the list on every run
+        state.ResumeTiming();
+    }
+    if (!FigureAccepted) state.SkipWithError("the check refused the polygon");
+}
+BENCHMARK(BM_RegularBuild1000)->Unit(benchmark::kMillisecond);
+
+// 1000 points on a circle in a shuffled order: every one is a corner of the hull.
+void StoreCirclePoints()
+{
+    std::vector<TVertex> points;
+    for (int32_t k = 0; k < MaxVertices; ++k) {
+        const double angle = 2 * M_PI * k / MaxVertices;
+        points.push_back({1000 * std::cos(angle), 1000 * std::sin(angle)});
+    }
+    std::mt19937 generator(20240611);
+    std::shuffle(points.begin(), points.end(), generator);
+    for (int32_t i = 1; i <= MaxVertices; ++i) Vertices[i] = points[i - 1];
+    VertexCount = MaxVertices;
+}
+
+template <void (TForm1::*Command)()>
+void BM_Hull1000(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        StoreCirclePoints();
+        Form1->Memo3->Clear();
+        state.ResumeTiming();
+        (Form1->*Command)();
+    }
+    if (VertexCount != MaxVertices) state.SkipWithError("the hull lost corners");
+}
+BENCHMARK(BM_Hull1000<&TForm1::N20Click>)->Name("BM_AutomaticHull1000")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Hull1000<&TForm1::N24Click>)->Name("BM_JarvisHull1000")->Unit(benchmark::kMillisecond);
+
+QStringList ThousandLines()
+{
+    QStringList lines;
+    for (int i = 1; i <= 1000; ++i) lines << QString("%1,25      -%2,5").arg(i).arg(i * 3);
+    return lines;
+}
+
+void BM_ListOneEditPerLine(benchmark::State& state)
+{
+    const QStringList lines = ThousandLines();
+    for (auto _ : state) {
+        Form1->Memo1->Clear();
+        for (const QString& line : lines) Form1->Memo1->Add(line);
+    }
+}
+BENCHMARK(BM_ListOneEditPerLine)->Unit(benchmark::kMillisecond);
+
+void BM_ListInOneEdit(benchmark::State& state)
+{
+    const QStringList lines = ThousandLines();
+    for (auto _ : state) {
+        Form1->Memo1->Clear();
+        Form1->Memo1->AddLines(lines);
+    }
+}
+BENCHMARK(BM_ListInOneEdit)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) { return RunBenchmarksWithWindows(argc, argv); }
