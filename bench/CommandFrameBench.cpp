@@ -9,14 +9,12 @@
 #include <QLineEdit>
 #include <QStringList>
 
-#include <algorithm>
-#include <cmath>
-#include <random>
 #include <vector>
 
 #include "platform/Memo.h"
 #include "shell/Form1.h"
 #include "shell/VertexStore.h"
+#include "RandomFigure.h"
 #include "WindowsBench.h"
 
 namespace {
@@ -34,16 +32,10 @@ void BM_RegularBuild1000(benchmark::State& state)
 }
 BENCHMARK(BM_RegularBuild1000)->Unit(benchmark::kMillisecond);
 
-// 1000 points on a circle in a shuffled order: every one is a corner of the hull.
+// The points of CirclePoints: every one is a corner of the hull.
 void StoreCirclePoints()
 {
-    std::vector<TVertex> points;
-    for (int32_t k = 0; k < MaxVertices; ++k) {
-        const double angle = 2 * M_PI * k / MaxVertices;
-        points.push_back({1000 * std::cos(angle), 1000 * std::sin(angle)});
-    }
-    std::mt19937 generator(20240611);
-    std::shuffle(points.begin(), points.end(), generator);
+    const std::vector<TVertex> points = CirclePoints(MaxVertices);
     for (int32_t i = 1; i <= MaxVertices; ++i) Vertices[i] = points[i - 1];
     VertexCount = MaxVertices;
 }

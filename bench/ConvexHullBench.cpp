@@ -4,9 +4,6 @@
 // where every point is a corner and the scans need the most rounds.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <cmath>
-#include <random>
 #include <vector>
 
 #include "RandomFigure.h"
@@ -19,18 +16,6 @@ std::vector<TVertex> RandomPoints(int32_t n)
 {
     FillRandom(n);
     return std::vector<TVertex>(Vertices.begin() + 1, Vertices.begin() + 1 + n);
-}
-
-std::vector<TVertex> CirclePoints(int32_t n)
-{
-    std::vector<TVertex> points;
-    for (int32_t k = 0; k < n; ++k) {
-        const double angle = 2 * M_PI * k / n;
-        points.push_back({1000 * std::cos(angle), 1000 * std::sin(angle)});
-    }
-    std::mt19937 generator(20240611);
-    std::shuffle(points.begin(), points.end(), generator);
-    return points;
 }
 
 template <typename MakePoints, typename Hull>

@@ -1,6 +1,6 @@
 // The regular polygon commands on the main window with the tab's default side and
-// start angle: the build (vertices, list, check and construction) and the area
-// (vertices, list, shoelace sum), and the vertex walk alone.
+// start angle: the area (vertices, list, shoelace sum) and the vertex walk alone.
+// The build of the 1000-gon is timed with the other slow paths in CommandFrameBench.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -16,19 +16,6 @@
 #include "WindowsBench.h"
 
 namespace {
-
-void BM_RegularBuild(benchmark::State& state)
-{
-    Form1->Edit19->setText(QString::number(state.range(0)));
-    for (auto _ : state) {
-        Form1->N18Click();
-        state.PauseTiming();
-        Form1->Memo3->Clear();  // the build appends to the list on every run
-        state.ResumeTiming();
-    }
-    if (!FigureAccepted) state.SkipWithError("the check refused the polygon");
-}
-BENCHMARK(BM_RegularBuild)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 void BM_RegularArea(benchmark::State& state)
 {
