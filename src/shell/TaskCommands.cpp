@@ -224,5 +224,8 @@ void TForm1::dropEvent(QDropEvent* event)
     const QString path = DroppedTask(event->mimeData());
     if (path.isEmpty()) return;
     event->acceptProposedAction();
-    platform::RunHandler([this, path] { OpenTaskFile(path); });
+    // Opened once the drop is over: a message box inside the drop would keep the
+    // program the file came from waiting for its end.
+    QMetaObject::invokeMethod(
+        this, [this, path] { platform::RunHandler([this, path] { OpenTaskFile(path); }); }, Qt::QueuedConnection);
 }

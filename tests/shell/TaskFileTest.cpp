@@ -3,7 +3,9 @@
 // command line, drop, examples) reach the same open.
 #include "FormsFixture.h"
 #include "drawing/Form2.h"
+#include "platform/Image.h"
 #include "platform/Memo.h"
+#include "platform/Picture.h"
 #include "platform/UpDown.h"
 #include "shell/TaskCommands.h"
 #include "shell/TaskFile.h"
@@ -273,8 +275,9 @@ TEST_F(TaskFileTest, BadFilesAreRefusedWithTheirReasonAndChangeNothing)
         {"vertex with a tail", with("[\"4\", \"0\"]", "[\"4x\", \"0\"]"), "вершини 2 не є скінченним числом"},
         {"vertex as a number", with("[\"4\", \"0\"]", "[4, \"0\"]"), "вершини 2 не є скінченним числом"},
         {"vertex of three", with("[\"4\", \"0\"]", "[\"4\", \"0\", \"1\"]"), "вершина 2 має бути парою"},
-        {"fewer vertices than the count", with("[\"0\", \"3\"]", ""), "у списку вершин 2 вершин"},
-        {"more vertices than the store", with("\"vertices\": [", manyVertices), "у списку вершин 1002"},
+        {"fewer vertices than the count", with("[\"4\", \"0\"],\n      [\"0\", \"3\"]", "[\"4\", \"0\"]"),
+         "у списку вершин 2 вершин"},
+        {"more vertices than the store", with("\"vertices\": [", manyVertices), "у списку вершин 1005 вершин, а вміщується щонайбільше 1000"},
         {"text too long", with("\"x1\": \"0\"", "\"x1\": \"" + QByteArray(32768, '7') + "\""), "задовгий"},
         {"list of texts holding a number", with("\"list\": []", "\"list\": [1]"), "рядок 1 списку"},
         {"line with a break", with("\"list\": []", "\"list\": [\"a\\nb\"]"), "рядок 1 списку"},
@@ -466,6 +469,7 @@ TEST_F(TaskFileTest, ATaskDroppedOntoTheMainWindowOpens)
         if (!enter.isAccepted()) return false;
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(Form1, &drop);
+        QCoreApplication::processEvents();  // the open follows the drop
         return true;
     };
     EXPECT_FALSE(drag(Path("picture.bmp")));
