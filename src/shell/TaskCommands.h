@@ -9,8 +9,8 @@ class TForm1;
 class TForm2;
 
 // The open dialog's filters: tasks, then every file.
-inline constexpr const char* kOpenTaskFilter = "Завдання (*.ortalis)|*.ortalis|Усі файли|*";
-inline constexpr const char* kSaveTaskFilter = "Завдання (*.ortalis)|*.ortalis";
+inline constexpr const char* kOpenTaskFilter = "Завдання|*.ortalis|Усі файли|*";
+inline constexpr const char* kSaveTaskFilter = "Завдання|*.ortalis";
 
 // What the windows and the store hold now.
 TTask CaptureTask(const TForm1& form1, const TForm2& form2);

@@ -59,6 +59,13 @@ check "help page comes from beside the installed executable" \
     grep -qxF "help-source: file://$app/help.htm" "$top/out.txt"
 title=$(sed -n 's:.*<title>\(.*\)</title>.*:\1:p' "$app/help.htm")
 check "help page's own title is shown" has "help-title: $title"
+check "no task at start: the layout's x2" has "triangle-x2: 4"
+
+# The desktop's "open with": the file in place of %f, here an installed example.
+(cd "$top/elsewhere" && PATH="$prefix/bin:$PATH" QT_QPA_PLATFORM=offscreen LD_PRELOAD="$probe" \
+    timeout 60 "$command" "$app/examples/pick-triangle.ortalis") >"$top/out2.txt" 2>>"$top/err.txt"
+check "program with a task ended normally" test "$?" = 0
+check "the task named at start is open" grep -qxF "triangle-x2: 12" "$top/out2.txt"
 if [ "$fail" != 0 ]; then
     echo "--- program's error output:"; cat "$top/err.txt"
 fi
