@@ -3,6 +3,7 @@
 // command line, drop, examples) reach the same open.
 #include "FormsFixture.h"
 #include "drawing/Form2.h"
+#include "platform/Errors.h"
 #include "platform/Image.h"
 #include "platform/Memo.h"
 #include "platform/Picture.h"
@@ -236,6 +237,11 @@ TEST_F(TaskFileTest, SavingAddsTheExtensionOnlyWhenMissingAndAsksAboutThatName)
     const QStringList before = QDir(folder.path()).entryList(QDir::Files);
     Form1->NSaveTaskClick();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), before);
+    // A folder that is not there: the picture files' error, and the dialogs keep their folder.
+    const QString folderBefore = Form1->TaskFolder;
+    dialogs.Files.push_back(platform::FileChoice{Path("no such folder/f"), 1});
+    EXPECT_THROW(Form1->NSaveTaskClick(), platform::PlatformError);
+    EXPECT_EQ(Form1->TaskFolder, folderBefore);
 }
 
 TEST_F(TaskFileTest, BadFilesAreRefusedWithTheirReasonAndChangeNothing)
