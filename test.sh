@@ -5,9 +5,10 @@
 set -eu
 ORTALIS_ROOT=$(cd "$(dirname "$0")" && pwd)
 . "$ORTALIS_ROOT/scripts/deps.sh"
-# The freedesktop validators check the desktop entry and the metainfo file.
+# The freedesktop validators check the desktop entry, the metainfo file and the
+# MIME type (update-mime-database, xmllint).
 # clang and its runtime build the fuzz targets.
-ortalis_install_deps $ORTALIS_TEST_PACKAGES desktop-file-utils appstream clang libclang-rt-14-dev
+ortalis_install_deps $ORTALIS_TEST_PACKAGES desktop-file-utils appstream shared-mime-info libxml2-utils clang libclang-rt-14-dev
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

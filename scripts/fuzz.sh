@@ -18,7 +18,7 @@ seconds=${1:-60}
 [ $# -gt 0 ] && shift
 # Every target, in the order they run. picture_load's seeds are written by
 # fuzz/PictureSeeds.cpp (see fuzz/CMakeLists.txt).
-TARGETS="str_to_int str_to_float coordinate_text number_display picture_load"
+TARGETS="str_to_int str_to_float coordinate_text number_display picture_load task_read"
 [ $# -gt 0 ] && TARGETS="$*"
 
 build=$ORTALIS_ROOT/build-fuzz
@@ -34,6 +34,7 @@ for target in $TARGETS; do
     dict=()
     case $target in
         str_to_int|str_to_float|coordinate_text) dict=(-dict="$ORTALIS_ROOT/fuzz/numbers.dict") ;;
+        task_read) dict=(-dict="$ORTALIS_ROOT/fuzz/task.dict") ;;
     esac
     mkdir -p "$build/logs"
     log=$build/logs/$target-${seconds}s.log

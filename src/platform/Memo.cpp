@@ -58,6 +58,15 @@ void TMemo::Clear()
     updating_ = false;
 }
 
+void TMemo::SetLines(const QStringList& lines)
+{
+    updating_ = true;
+    setPlainText(lines.join('\n'));
+    lines_ = lines;
+    moveCursor(QTextCursor::End);
+    updating_ = false;
+}
+
 // Text the user typed becomes the lines; an empty box has no lines at all.
 void TMemo::SyncFromText()
 {

@@ -15,6 +15,8 @@ public:
     // each, laid out once instead of once per line.
     void AddLines(const QStringList& lines);
     void Clear();
+    // The list replaced whole, in one step: as fast for a thousand lines as for one.
+    void SetLines(const QStringList& lines);
     const QStringList& Lines() const { return lines_; }
 
 private:

@@ -3,6 +3,7 @@
 #include "appearance/Form3.h"
 #include "appearance/Form4.h"
 #include "drawing/Form2.h"
+#include "platform/ErrorBoundary.h"
 #include "platform/TextConversion.h"
 #include "platform/WindowFont.h"
 #include "shell/Form1.h"
@@ -55,6 +56,9 @@ int RunOrtalis(int argc, char** argv)
     platform::InitDecimalSeparator();
     CreateForms();
     Form1->show();
+    // A task named on the command line (the desktop's "open with"); a file that
+    // cannot be opened is reported over the main window, which stays.
+    platform::RunHandler([] { Form1->OpenTaskArguments(QCoreApplication::arguments().mid(1)); });
     const int result = app.exec();
     DestroyForms();
     return result;

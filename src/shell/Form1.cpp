@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -64,6 +65,7 @@ TForm1::TForm1(QWidget* parent)
 
     BuildMenu();
     ConnectHandlers();
+    setAcceptDrops(true);
 
     SkinManager1 = new TSkinManager(this);
     SkinManager1->setObjectName("SkinManager1");
@@ -231,6 +233,15 @@ void TForm1::BuildMenu()
     bar->setObjectName("MainMenu1");
     bar->setNativeMenuBar(false);
 
+    NFile = Named(bar->addMenu("Файл"), "NFile");
+    NOpenTask = MakeItem(NFile, "NOpenTask", "Відкрити завдання…");
+    NOpenTask->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    NSaveTask = MakeItem(NFile, "NSaveTask", "Зберегти завдання…");
+    NSaveTask->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    NFile->addSeparator();
+    NQuit = MakeItem(NFile, "NQuit", "Вихід");
+    NQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
     N1 = Named(bar->addMenu("Трикутник"), "N1");
     N4 = MakeItem(N1, "N4", "Побудова");
     N3 = MakeItem(N1, "N3", "Площа");
@@ -276,6 +287,9 @@ void TForm1::ConnectHandlers()
     OnEvent(N11, &QAction::triggered, this, [this] { N11Click(); });
     OnEvent(N15, &QAction::triggered, this, [this] { N15Click(); });
     OnEvent(N16, &QAction::triggered, this, [this] { N16Click(); });
+    OnEvent(NOpenTask, &QAction::triggered, this, [this] { NOpenTaskClick(); });
+    OnEvent(NSaveTask, &QAction::triggered, this, [this] { NSaveTaskClick(); });
+    OnEvent(NQuit, &QAction::triggered, this, [this] { NQuitClick(); });
     // src/triangle
     OnEvent(N4, &QAction::triggered, this, [this] { N4Click(); });
     OnEvent(N3, &QAction::triggered, this, [this] { N3Click(); });

@@ -4,6 +4,8 @@
 // they serve (src/polygon, src/triangle, ...); this folder holds the layout,
 // the routing and the reset.
 #include <QMainWindow>
+#include <QString>
+#include <QStringList>
 #include <cstdint>
 
 class QAction;
@@ -114,6 +116,10 @@ public:
     QPushButton* Button3 = nullptr;
 
     // Menu.
+    QMenu* NFile = nullptr;
+    QAction* NOpenTask = nullptr;
+    QAction* NSaveTask = nullptr;
+    QAction* NQuit = nullptr;
     QMenu* N1 = nullptr;
     QAction* N4 = nullptr;
     QAction* N3 = nullptr;
@@ -148,6 +154,21 @@ public:
     void N11Click();      // construct the quadrilateral
     void N15Click();      // show the skin chooser
     void N16Click();      // show the help page
+
+    // src/shell/TaskCommands.cpp
+    void NOpenTaskClick();  // open a task file
+    void NSaveTaskClick();  // save the task
+    void NQuitClick();      // end the program
+    // Opens the task in that file; a file that is not a usable task is refused
+    // with a message and changes nothing. True when it opened.
+    bool OpenTaskFile(const QString& path);
+    // The program's arguments: the first file named is opened as a task.
+    void OpenTaskArguments(const QStringList& arguments);
+    // Where the task dialogs start: the folder of the task chosen last; before
+    // that, the examples for opening and the documents folder for saving.
+    QString OpenTaskFolder() const;
+    QString SaveTaskFolder() const;
+    QString TaskFolder;
 
     // src/polygon
     void Button1Click();  // add the typed vertex
@@ -185,6 +206,9 @@ public:
 protected:
     // Closing the main window ends the program, whatever else is shown.
     void closeEvent(QCloseEvent* event) override;
+    // A task file dropped onto the window opens.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildTriangleTab();

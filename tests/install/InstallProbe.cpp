@@ -4,6 +4,7 @@
 // one "key: value" line each, and quits.
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTextBrowser>
 #include <QTimer>
@@ -48,6 +49,8 @@ void Probe(int attempt)
     Print("title", form1->windowTitle());
     Print("desktop-file-name", QGuiApplication::desktopFileName());
     Print("skin-style-sheet", qApp->styleSheet().isEmpty() ? "empty" : "set");
+    // The triangle's x2: its layout text, or what a task named on the command line holds.
+    if (auto* x2 = form1->findChild<QLineEdit*>("Edit3")) Print("triangle-x2", x2->text());
 
     Trigger(form1, "N15");
     if (QWidget* form3 = TopLevel("Form3")) {

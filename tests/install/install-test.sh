@@ -19,6 +19,10 @@ app="$prefix/lib/ortalis"
 check "executable keeps its name" test -x "$app/Ortalis"
 check "skins beside it" test -f "$app/skins/BlueGauze.asz"
 check "help page beside it" test -f "$app/help.htm"
+for task in pick-triangle crossed-polygon hull-30-points; do
+    check "example task $task beside it" test -f "$app/examples/$task.ortalis"
+done
+check "task MIME type" grep -q 'type="application/x-ortalis-task"' "$prefix/share/mime/packages/$id.xml"
 check "launcher links to it" test "$(readlink -f "$prefix/bin/ortalis")" = "$(readlink -f "$app/Ortalis")"
 check "launcher link is relative" test "$(readlink "$prefix/bin/ortalis")" = "../lib/ortalis/Ortalis"
 check "desktop entry" test -f "$prefix/share/applications/$id.desktop"
@@ -30,9 +34,11 @@ for size in 16 24 32 48 64 128 256; do
         grep -q "PNG image data, $size x $size" <<<"$(file "$png")"
 done
 
-# The menu entry's command, found on PATH as a desktop finds it.
+# The menu entry's command, found on PATH as a desktop finds it; started from
+# the menu, without a file for its %f.
 command=$(sed -n 's/^Exec=//p' "$prefix/share/applications/$id.desktop")
-check "menu entry runs the launcher" test "$command" = ortalis
+check "menu entry runs the launcher with a file" test "$command" = "ortalis %f"
+command=${command% %f}
 mkdir "$top/elsewhere"
 (cd "$top/elsewhere" && PATH="$prefix/bin:$PATH" QT_QPA_PLATFORM=offscreen LD_PRELOAD="$probe" \
     timeout 60 "$command") >"$top/out.txt" 2>"$top/err.txt"
@@ -53,6 +59,13 @@ check "help page comes from beside the installed executable" \
     grep -qxF "help-source: file://$app/help.htm" "$top/out.txt"
 title=$(sed -n 's:.*<title>\(.*\)</title>.*:\1:p' "$app/help.htm")
 check "help page's own title is shown" has "help-title: $title"
+check "no task at start: the layout's x2" has "triangle-x2: 4"
+
+# The desktop's "open with": the file in place of %f, here an installed example.
+(cd "$top/elsewhere" && PATH="$prefix/bin:$PATH" QT_QPA_PLATFORM=offscreen LD_PRELOAD="$probe" \
+    timeout 60 "$command" "$app/examples/pick-triangle.ortalis") >"$top/out2.txt" 2>>"$top/err.txt"
+check "program with a task ended normally" test "$?" = 0
+check "the task named at start is open" grep -qxF "triangle-x2: 12" "$top/out2.txt"
 if [ "$fail" != 0 ]; then
     echo "--- program's error output:"; cat "$top/err.txt"
 fi

@@ -7,6 +7,7 @@
 #include "drawing/Form2.h"
 #include "platform/Image.h"
 #include "shell/Form1.h"
+#include "shell/TaskFile.h"
 #include "shell/VertexStore.h"
 
 #include <QCoreApplication>
@@ -90,7 +91,19 @@ void CommandRunner::PrepareFiles()
     QFile cut(dir + "cut.jpg");
     QFile whole(dir + "good.jpg");
     if (whole.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly)) cut.write(whole.readAll().left(200));
-    openChoices_ = {"", "good.bmp", "good.jpg", "missing.bmp", "notes.txt", "damaged.bmp", "damaged.jpg", "cut.jpg"};
+    // Tasks to open: a sound one, one cut short, and whatever the save commands
+    // wrote last (hostile texts included).
+    TTask task;
+    task.VertexCount = 4;
+    task.Vertices = {{1, 1}, {-2, 3}, {5, -1e300}, {0.1, 7}};
+    task.PolygonList = {"1      1"};
+    const QByteArray taskData = TaskFileData(task);
+    QFile goodTask(dir + "good.ortalis");
+    if (goodTask.open(QIODevice::WriteOnly)) goodTask.write(taskData);
+    QFile cutTask(dir + "cut.ortalis");
+    if (cutTask.open(QIODevice::WriteOnly)) cutTask.write(taskData.left(taskData.size() / 2));
+    openChoices_ = {"",           "good.bmp",    "good.jpg",    "missing.bmp",  "notes.txt",     "damaged.bmp",
+                    "damaged.jpg", "cut.jpg",    "good.ortalis", "cut.ortalis", "saved.ortalis"};
 }
 
 std::optional<platform::FileChoice> CommandRunner::NextFile(bool save)

@@ -37,6 +37,8 @@ const OwnBox kOwnBoxes[] = {
     {"message", "Помилка", "Не правильно введені координати"},
     // A vertex count the store cannot hold.
     {"message", "Помилка", "Кількість вершин має бути від 0 до %d, а введено %d"},
+    // A task file that cannot be opened: its name and what is wrong with it.
+    {"message", "Помилка", "Не вдалося відкрити завдання «%s»: %s."},
     // The figure check names the faults it found, each with its own spaces, in this order.
     {"question", "Перевірка",
      "Многокутник: (неопуклий )?( співбадання точок )?( перетин сторін )?( три точки розміщені на прямій )?"

@@ -94,6 +94,8 @@ void AddMenuCommands(std::vector<UserCommand>& out, QWidget* window, const QStri
 {
     for (QAction* action : actions) {
         if (action->isSeparator() || !action->isVisible()) continue;
+        // "Вихід" ends the program, as closing the main window does.
+        if (action->objectName() == QLatin1String("NQuit")) continue;
         const QString name = path + "/" + action->text() + " (" + action->objectName() + ")";
         if (QMenu* menu = action->menu()) {
             AddMenuCommands(out, window, path + "/" + action->text(), menu->actions());

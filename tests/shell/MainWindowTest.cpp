@@ -74,7 +74,7 @@ TEST_F(FormsTest, MenuHasEveryItemAndKeepsTheHiddenOnesHidden)
     const QList<QAction*> top = f.menuBar()->actions();
     QStringList captions;
     for (QAction* a : top) captions << a->text();
-    EXPECT_EQ(captions, QStringList({"Трикутник", "Чотирикутник", "N-кутник", "Правильний n-кутник",
+    EXPECT_EQ(captions, QStringList({"Файл", "Трикутник", "Чотирикутник", "N-кутник", "Правильний n-кутник",
                                      "Налаштування", "Допомога"}));
     EXPECT_EQ(f.N16->objectName(), "N16");
     EXPECT_EQ(f.N16->menu(), nullptr);
