@@ -38,7 +38,7 @@ void Time(benchmark::State& state, TPickCount (*count)(const TLatticeTriangle&),
     Report(state, c);
 }
 
-void BM_Scan(benchmark::State& state, const TLatticeTriangle& t) { Time(state, ScanLatticePoints, t); }
+void BM_Scan(benchmark::State& state, const TLatticeTriangle& t) { Time(state, reference::ScanLatticePoints, t); }
 void BM_PerColumn(benchmark::State& state, const TLatticeTriangle& t) { Time(state, reference::CountLatticePoints, t); }
 void BM_Count(benchmark::State& state, const TLatticeTriangle& t) { Time(state, CountLatticePoints, t); }
 

@@ -11,8 +11,6 @@ namespace {
 
 using UWide = unsigned __int128;
 
-WideInt Abs(WideInt v) { return v < 0 ? -v : v; }
-
 // floor(a / b) for b > 0.
 WideInt FloorDiv(WideInt a, WideInt b)
 {
@@ -109,29 +107,6 @@ TPickCount CountLatticePoints(const TLatticeTriangle& t)
 
     const uint64_t boundary = SidePoints(v0, v1) + SidePoints(v1, v2) + SidePoints(v0, v2);
     return {uint64_t(closed) - boundary, boundary};
-}
-
-TPickCount ScanLatticePoints(const TLatticeTriangle& t)
-{
-    const WideInt v = Abs(Determinant(t.A, t.B, t.C));
-    const int64_t xMin = std::min({t.A.X, t.B.X, t.C.X});
-    const int64_t xMax = std::max({t.A.X, t.B.X, t.C.X});
-    const int64_t yMin = std::min({t.A.Y, t.B.Y, t.C.Y});
-    const int64_t yMax = std::max({t.A.Y, t.B.Y, t.C.Y});
-    TPickCount count;
-    for (int64_t i = xMin; i <= xMax; ++i)
-        for (int64_t j = yMin; j <= yMax; ++j) {
-            const TLatticePoint p{int32_t(i), int32_t(j)};
-            const WideInt s1 = Abs(Determinant(t.A, t.B, p));
-            const WideInt s2 = Abs(Determinant(t.A, p, t.C));
-            const WideInt s3 = Abs(Determinant(p, t.B, t.C));
-            if (s1 + s2 + s3 != v) continue;
-            if (s1 != 0 && s2 != 0 && s3 != 0)
-                ++count.Interior;
-            else
-                ++count.Boundary;
-        }
-    return count;
 }
 
 double PickArea(const TPickCount& count, double area)

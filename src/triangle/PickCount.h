@@ -20,10 +20,6 @@ struct TPickCount {
 // Pick's theorem stays a check of the vector product.
 TPickCount CountLatticePoints(const TLatticeTriangle& t);
 
-// The same count point by point over the whole bounding box: one step per point.
-// Only for small boxes; the tests and benchmarks hold the fast count against it.
-TPickCount ScanLatticePoints(const TLatticeTriangle& t);
-
 // Pick's theorem: Boundary * 0.5 + Interior - 1 when the area is above zero,
 // else the area itself.
 double PickArea(const TPickCount& count, double area);

@@ -2,6 +2,7 @@
 #include "platform/Errors.h"
 
 #include <gtest/gtest.h>
+#include <cfloat>
 #include <limits>
 #include <string>
 
@@ -72,6 +73,54 @@ TEST(WorldMapping, FaultsOfTheMapping)
                 ADD_FAILURE() << "no error";
             } catch (const platform::MathError& e) {
                 EXPECT_EQ(std::string(e.what()), c.message);
+            }
+        }
+    }
+}
+
+// Sizes of no or negative extent and at the ends of the 32-bit range, windows
+// and values at the ends of the double range or beyond: a pixel, or the fault.
+TEST(WorldMapping, EdgesOfTheRanges)
+{
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    const double kNaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr const char* kInvalid = "Invalid floating point operation";
+    struct EdgeCase {
+        const char* name;
+        TWorldWindow window;
+        double value;
+        int32_t size;
+        int32_t pixelX = 0;
+        int32_t pixelY = 0;
+        const char* fault = nullptr;  // the same for both axes
+    };
+    const EdgeCase cases[] = {
+        {"a picture of no size", Square(0, 1), 0.5, 0, 0, 0},
+        {"a negative size", Square(0, 4), 1, -7, -2, -5},
+        {"the largest size", Square(0, 1), 1, kMaxInt, kMaxInt, 0},
+        {"the smallest size", Square(0, 1), 0.5, kMinInt, -1073741824, -1073741824},
+        {"a half on both axes at an odd size", Square(0, 2), 1, 513, 256, 256},
+        {"a half of one pixel", Square(0, 2), 1, 1, 0, 0},
+        // XMax - XMin = 2 DBL_MAX is beyond a double but not beyond extended.
+        {"the whole double range", Square(-DBL_MAX, DBL_MAX), 0, 500, 250, 250},
+        {"-0 in the middle", Square(-1, 1), -0.0, 500, 250, 250},
+        {"bounds 0 and -0 (0 / 0)", Square(-0.0, 0), 0, 500, 0, 0, kInvalid},
+        {"an infinite value", Square(0, 1), kInf, 500, 0, 0, kInvalid},
+        {"an infinite value on no size (inf * 0)", Square(0, 1), kInf, 0, 0, 0, kInvalid},
+        {"an infinite bound (inf / inf)", Square(-kInf, 1), 0, 500, 0, 0, kInvalid},
+        {"a NaN value", Square(0, 1), kNaN, 500, 0, 0, kInvalid},
+        {"a NaN bound", Square(kNaN, 1), 0, 500, 0, 0, kInvalid},
+    };
+    for (const EdgeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (bool vertical : {false, true}) {
+            try {
+                const int32_t pixel = vertical ? WorldToPixelY(c.value, c.window, c.size)
+                                               : WorldToPixelX(c.value, c.window, c.size);
+                EXPECT_EQ(c.fault, nullptr) << "no error";
+                EXPECT_EQ(pixel, vertical ? c.pixelY : c.pixelX);
+            } catch (const platform::MathError& e) {
+                EXPECT_EQ(std::string(e.what()), c.fault ? c.fault : "no error");
             }
         }
     }

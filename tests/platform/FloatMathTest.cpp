@@ -49,6 +49,16 @@ TEST(FloatMath, Faults)
         {"int64(2^63 - 0.5)", [] { RoundToInt64(9223372036854775807.5L); }, kInvalidOperation},
         {"int64(inf)", [] { RoundToInt64(kInf); }, kInvalidOperation},
         {"int64(NaN)", [] { RoundToInt64(kNaN); }, kInvalidOperation},
+        // Where the quotient is not finite, the operands decide the fault.
+        {"denormal / 0", [] { Div(1e-4950L, 0); }, kDivisionByZero},
+        {"inf / -0", [] { Div(kInf, -0.0L); }, kDivisionByZero},
+        {"inf / NaN", [] { Div(kInf, kNaN); }, kInvalidOperation},
+        {"NaN / inf", [] { Div(kNaN, kInf); }, kInvalidOperation},
+        {"max / -min", [] { Div(kMax, -LDBL_MIN); }, kOverflow},
+        {"sqrt(-denormal)", [] { Sqrt(-1e-4950L); }, kInvalidOperation},
+        {"double(-max)", [] { ToDouble(-kMax); }, kOverflow},
+        // Half-way between DBL_MAX and 2^1024 rounds to even: to infinity.
+        {"double(DBL_MAX + 2^970)", [] { ToDouble(Extended(DBL_MAX) + 0x1p970L); }, kOverflow},
     };
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -80,6 +90,37 @@ TEST(FloatMath, ValuesInsideTheRange)
     EXPECT_TRUE(std::isfinite(Tan(Pi / 2)));  // pi/2 is not exact, so tan stays finite
 }
 
+// Quotients and stored values that are not plain finite numbers pass through
+// without a fault, with their sign: an infinite dividend over a finite divisor,
+// zeros, denormals and values beyond the double range that extended holds.
+TEST(FloatMath, SignedZerosInfinitiesAndDenormalsPass)
+{
+    const struct {
+        const char* what;
+        Extended value, expected;
+    } cases[] = {
+        {"inf / 2", Div(kInf, 2), kInf},
+        {"-inf / 2", Div(-kInf, 2), -kInf},
+        {"inf / -denormal", Div(kInf, -1e-4950L), -kInf},
+        {"-1 / inf", Div(-1, kInf), -0.0L},
+        {"0 / -5", Div(0, -5), -0.0L},
+        {"-0 / -inf", Div(-0.0L, -kInf), 0.0L},
+        {"LDBL_MIN / 2", Div(LDBL_MIN, 2), 0x1p-16383L},
+        {"DBL_MAX / 0.5", Div(DBL_MAX, 0.5L), 0x1.fffffffffffffp+1024L},
+        {"double(-0)", ToDouble(-0.0L), -0.0L},
+        {"double(-inf)", ToDouble(-kInf), -kInf},
+        {"double(DBL_MAX + 2^969)", ToDouble(Extended(DBL_MAX) + 0x1p969L), DBL_MAX},
+        {"double(denormal extended)", ToDouble(1e-4950L), 0.0L},
+        {"double(-1e-400)", ToDouble(-1e-400L), -0.0L},
+        {"double(DBL_MIN / 2)", ToDouble(Extended(DBL_MIN) / 2), 0x1p-1023L},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.value, c.expected);
+        EXPECT_EQ(std::signbit(c.value), std::signbit(c.expected));
+    }
+}
+
 TEST(FloatMath, ToDoubleRoundsToTheNearestDouble)
 {
     EXPECT_EQ(ToDouble(0.1L), 0.1);
@@ -104,6 +145,11 @@ TEST(FloatMath, RoundToInt64TiesToEven)
         {9223372036854775806.5L, INT64_MAX - 1},
         {-9223372036854775808.0L, INT64_MIN},
         {-9223372036854775808.4L, INT64_MIN},
+        {-9223372036854775807.5L, INT64_MIN},       // a half at the bottom: to the even -2^63
+        {4611686018427387903.5L, 4611686018427387904}, // halves with 63 bits of whole part
+        {4611686018427387902.5L, 4611686018427387902},
+        {-0.0L, 0},
+        {1e-4950L, 0},
     };
     for (const auto& [x, expected] : cases) {
         SCOPED_TRACE(testing::Message() << static_cast<double>(x));

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "PolygonFixtures.h"
 #include "platform/Errors.h"
@@ -97,6 +100,69 @@ TEST(PolygonRules, ValuesBeyondDoubleRangeOverflow)
     expectOverflow("area", [&] { PolygonArea(huge); });
     expectOverflow("perimeter", [&] { PolygonPerimeter(huge); });
     expectOverflow("convexity", [&] { IsConvexPolygon(huge); });
+}
+
+// The perimeter and the convexity rule at the ends of the double range: each
+// side and each turn is worked out in extended precision and stored as a double,
+// so a square beyond the double range survives to the store, a value below it
+// passes as 0, and only what is stored can fail.
+TEST(PolygonRules, PerimeterAndConvexityAtTheEdges)
+{
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    const double kNaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kTiny = DBL_MIN / 2;  // a denormal: its square is 0 in doubles
+    using platform::kInvalidOperation;
+    using platform::kOverflow;
+    struct EdgeCase {
+        const char* name;
+        std::vector<TVertex> figure;
+        std::variant<double, const char*> perimeter;  // the value or the fault
+        std::variant<bool, const char*> convex;
+    };
+    const EdgeCase cases[] = {
+        {"denormal sides", {{0, 0}, {kTiny, 0}}, DBL_MIN, true},
+        {"sides of 1e200: their squares are beyond doubles", {{0, 0}, {1e200, 0}, {1e200, 1e200}},
+         0x1.1d77270388803p+666, kOverflow},
+        {"turns of 4e308", {{1e154, 1e154}, {-1e154, 1e154}, {-1e154, -1e154}, {1e154, -1e154}}, 8e154,
+         kOverflow},
+        {"a side of DBL_MAX twice", {{0, 0}, {DBL_MAX, 0}}, kOverflow, true},
+        // The arrow made tiny: its turns round to +-0 as doubles, and so count as
+        // non-negative.
+        {"a tiny arrow", {{0, 0}, {2e-200, 1e-200}, {4e-200, 0}, {2e-200, 3e-200}}, 0x1.1e2c928413a37p-661,
+         true},
+        // A thousand sides, the sum stored as a double after each.
+        {"the parabola filling the store", ParabolaFillingStore(), 0x1.e848035ea6582p+20, true},
+        // A repeated vertex makes a side of no length and two zero turns.
+        {"a repeated vertex, counter-clockwise", {{0, 0}, {0, 0}, {1, 0}, {0, 1}}, 2 + M_SQRT2, true},
+        {"a repeated vertex, clockwise", {{0, 0}, {0, 1}, {1, 0}, {1, 0}}, 2 + M_SQRT2, false},
+        {"-0 and 0", {{-0.0, 0}, {0, -0.0}, {0, 0}}, 0.0, true},
+        {"an infinite vertex", {{0, 0}, {kInf, 0}, {0, 1}}, kInf, kInvalidOperation},
+        {"two infinite vertices alike", {{0, 0}, {kInf, 0}, {kInf, 1}}, kInvalidOperation, kInvalidOperation},
+        {"a NaN", {{0, 0}, {kNaN, 0}, {0, 1}}, kInvalidOperation, kInvalidOperation},
+    };
+    auto fault = [](auto call) -> std::string {
+        try {
+            call();
+        } catch (const platform::MathError& e) {
+            return e.Message();
+        }
+        return "";
+    };
+    for (const EdgeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (const double* value = std::get_if<double>(&c.perimeter)) {
+            const double perimeter = PolygonPerimeter(c.figure);
+            EXPECT_EQ(perimeter, *value);
+            EXPECT_FALSE(std::signbit(perimeter));
+        } else {
+            EXPECT_EQ(fault([&] { PolygonPerimeter(c.figure); }), std::get<const char*>(c.perimeter));
+        }
+        if (const bool* convex = std::get_if<bool>(&c.convex)) {
+            EXPECT_EQ(IsConvexPolygon(c.figure), *convex);
+        } else {
+            EXPECT_EQ(fault([&] { IsConvexPolygon(c.figure); }), std::get<const char*>(c.convex));
+        }
+    }
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
-// The construction as it was before the text cache and the fast check and
-// mapping: the former check behind the hidden button, the former mapping for
-// every pixel position and every text shaped and drawn by QPainter.
+// The construction as it was before the text cache and the fast check: the
+// former check behind the hidden button and every text shaped and drawn by
+// QPainter. The arithmetic, the mapping and the fitted window are the program's
+// own, as they were only reshaped since.
 #include "Reference.h"
 
 #include "drawing/Drawing.h"
 #include "drawing/Form2.h"
 #include "drawing/VertexLetter.h"
+#include "drawing/WorldMapping.h"
 #include "platform/Dialogs.h"
 #include "platform/FloatMath.h"
 #include "platform/Image.h"
@@ -24,9 +26,13 @@
 
 namespace reference {
 
+using platform::Div;
+using platform::Extended;
 using platform::Pi;
+using platform::RoundTo2;
 using platform::Sin;
 using platform::Tan;
+using platform::ToDouble;
 
 namespace {
 
@@ -40,8 +46,8 @@ double FieldNumber(const QLineEdit* edit) { return platform::StrToFloat(edit->te
 
 std::string FormatTwoDecimals(double v) { return platform::FloatToStr(RoundTo2(v)); }
 
-int32_t SurfaceX(double x) { return reference::WorldToPixelX(x, Form2->Drawing->Window, Form2->Image1->width()); }
-int32_t SurfaceY(double y) { return reference::WorldToPixelY(y, Form2->Drawing->Window, Form2->Image1->height()); }
+int32_t SurfaceX(double x) { return ::WorldToPixelX(x, Form2->Drawing->Window, Form2->Image1->width()); }
+int32_t SurfaceY(double y) { return ::WorldToPixelY(y, Form2->Drawing->Window, Form2->Image1->height()); }
 
 void DrawOriginCircle(platform::TCanvas& canvas, double r)
 {
@@ -89,8 +95,6 @@ void ErrorClick(TForm1& form1)
 void DrawAxes()
 {
     using namespace platform;
-    using reference::Div;
-    using reference::ToDouble;
     TImage* image = Form2->Image1;
     TCanvas& canvas = image->Canvas();
     canvas.Brush.Style = BrushStyle::Solid;
@@ -155,8 +159,6 @@ void DrawAxes()
 void N8Click(TForm1& form1)
 {
     using namespace platform;
-    using reference::Div;
-    using reference::ToDouble;
 
     // The check has the last word; it has already spoken to the user.
     ErrorClick(form1);
@@ -182,23 +184,9 @@ void N8Click(TForm1& form1)
     if (blank) canvas->Rectangle(0, 0, w, h);
     canvas->Pen.Color = clBlack;
 
-    // The window that fits the figure: one range for both axes, from the
-    // smallest coordinate minus 1 to the largest plus 1.
+    // The window that fits the figure.
     const int32_t n = VertexCount;
-    double m = 2147483647.0;
-    for (int32_t i = 1; i <= n; ++i)
-        if (Vertices[i].X < m) m = Vertices[i].X;
-    for (int32_t i = 1; i <= n; ++i)
-        if (Vertices[i].Y < m) m = Vertices[i].Y;
-    Form2->Drawing->Window.XMin = ToDouble(Extended(m) - 1);
-    Form2->Drawing->Window.YMin = Form2->Drawing->Window.XMin;
-    m = -2147483647.0;
-    for (int32_t i = 1; i <= n; ++i)
-        if (Vertices[i].X > m) m = Vertices[i].X;
-    for (int32_t i = 1; i <= n; ++i)
-        if (Vertices[i].Y > m) m = Vertices[i].Y;
-    Form2->Drawing->Window.XMax = ToDouble(Extended(m) + 1);
-    Form2->Drawing->Window.YMax = Form2->Drawing->Window.XMax;
+    Form2->Drawing->Window = FitWorldWindow(StoredFigure(n));
 
     // Or the fixed window typed in the drawing window.
     if (form2.CheckBox1->isChecked()) {

@@ -1,13 +1,19 @@
-// The rules, the figure check and the world mapping before they were made fast.
+// The figure check and the area as they were before the pairs of sides were
+// pruned, the vertices sorted and the shoelace sum taken in integers.
 #include "Reference.h"
 
 #include <cmath>
-#include <limits>
 
+#include "platform/FloatMath.h"
+#include "platform/NumberFormat.h"
 #include "polygon/PolygonRules.h"
 #include "shell/VertexStore.h"
 
 namespace reference {
+
+using platform::Extended;
+using platform::RoundTo2;
+using platform::ToDouble;
 
 double PolygonArea(int32_t n)
 {
@@ -21,50 +27,6 @@ double PolygonArea(int32_t n)
         s = ToDouble(Extended(s) + Extended(a.X) * b.Y - Extended(b.X) * a.Y);
     }
     return std::fabs(s) * 0.5;
-}
-
-double PolygonPerimeter(int32_t n)
-{
-    n = ClampedVertexCount(n);
-    Vertices[n + 1] = Vertices[1];
-    double l = 0;
-    for (int32_t i = 1; i <= n; ++i) {
-        const TVertex& a = Vertices[i];
-        const TVertex& b = Vertices[i + 1];
-        const Extended dx = Extended(a.X) - b.X;
-        const Extended dy = Extended(a.Y) - b.Y;
-        l = ToDouble(Extended(l) + Sqrt(dx * dx + dy * dy));
-    }
-    return l;
-}
-
-bool IsConvexPolygon(int32_t n)
-{
-    n = ClampedVertexCount(n);
-    Vertices[n + 1] = Vertices[1];
-    if (n == 0) return true;
-
-    // Edge k runs from slot k to slot k + 1; the edge after edge n is edge 1
-    // again, so the last turn is the one at vertex 1. Each edge is needed by two
-    // neighbouring turns only, so it is carried along instead of kept in a table.
-    const double firstEx = ToDouble(Extended(Vertices[2].X) - Vertices[1].X);
-    const double firstEy = ToDouble(Extended(Vertices[2].Y) - Vertices[1].Y);
-    double ex = firstEx;
-    double ey = firstEy;
-    int32_t nonNegative = 0;
-    for (int32_t k = 1; k <= n; ++k) {
-        double nextEx = firstEx;
-        double nextEy = firstEy;
-        if (k < n) {
-            nextEx = ToDouble(Extended(Vertices[k + 2].X) - Vertices[k + 1].X);
-            nextEy = ToDouble(Extended(Vertices[k + 2].Y) - Vertices[k + 1].Y);
-        }
-        const double turn = ToDouble(Extended(ex) * nextEy - Extended(nextEx) * ey);
-        if (turn >= 0) ++nonNegative;
-        ex = nextEx;
-        ey = nextEy;
-    }
-    return nonNegative == n || nonNegative == 0;
 }
 
 namespace {
@@ -153,7 +115,9 @@ FigureCheckResult RunFigureCheck()
     FigureCheckResult result;
     for (int k = 1; k <= 5; ++k) CheckMessages[k].clear();
 
-    if (!IsConvexPolygon(n)) {
+    // The convexity rule is the current one; it read the closing copy from the store.
+    Vertices[n + 1] = Vertices[1];
+    if (!::IsConvexPolygon(StoredFigure(n))) {
         CheckMessages[1] = kNotConvexText;
         result.ProblemFound = true;
     }
@@ -179,32 +143,6 @@ FigureCheckResult RunFigureCheck()
     for (int k = 1; k <= 5; ++k) result.Question += CheckMessages[k];
     result.Question += " Виконувати?";
     return result;
-}
-
-namespace {
-
-int32_t ClampToInt32(int64_t value)
-{
-    constexpr int64_t lo = std::numeric_limits<int32_t>::min();
-    constexpr int64_t hi = std::numeric_limits<int32_t>::max();
-    return static_cast<int32_t>(value < lo ? lo : value > hi ? hi : value);
-}
-
-}  // namespace
-
-int32_t WorldToPixelX(double x, const TWorldWindow& window, int32_t width)
-{
-    const Extended value =
-        Div(Extended(x) - window.XMin, Extended(window.XMax) - window.XMin) * Extended(width);
-    return ClampToInt32(RoundToInt64(value));
-}
-
-int32_t WorldToPixelY(double y, const TWorldWindow& window, int32_t height)
-{
-    const Extended value =
-        Extended(height) -
-        Div(Extended(y) - window.YMin, Extended(window.YMax) - window.YMin) * Extended(height);
-    return ClampToInt32(RoundToInt64(value));
 }
 
 }  // namespace reference

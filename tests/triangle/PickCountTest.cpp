@@ -120,7 +120,7 @@ TEST(PickCount, KnownTriangles)
     for (const Case& c : cases) {
         SCOPED_TRACE(Show(c.t));
         const TPickCount count = CountLatticePoints(c.t);
-        EXPECT_EQ(count, ScanLatticePoints(c.t));
+        EXPECT_EQ(count, reference::ScanLatticePoints(c.t));
         EXPECT_EQ(count.Interior, c.interior);
         EXPECT_EQ(count.Boundary, c.boundary);
         EXPECT_EQ(PickArea(count, TriangleArea(c.t.A, c.t.B, c.t.C)), c.pick);
@@ -144,7 +144,7 @@ TEST(PickCount, SmallTrianglesAgreeWithTheScan)
             const TLatticeTriangle t = source.Next(box, i);
             SCOPED_TRACE(Show(t));
             const TPickCount count = CountLatticePoints(t);
-            ASSERT_EQ(count, ScanLatticePoints(t));
+            ASSERT_EQ(count, reference::ScanLatticePoints(t));
             ExpectPickGivesTheArea(t, count);
         }
     }
