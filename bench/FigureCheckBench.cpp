@@ -18,7 +18,7 @@ void BM_RunFigureCheck(benchmark::State& state, Check check)
 {
     FillRandom(int32_t(state.range(0)));
     for (auto _ : state) {
-        FigureCheckResult result = check();
+        TFigureCheckResult result = check();
         benchmark::DoNotOptimize(result);
     }
 }
@@ -33,7 +33,7 @@ void BM_RunFigureCheckConvex(benchmark::State& state, Check check)
     for (int32_t x = 1; x <= MaxVertices; ++x) Vertices[x] = {double(x), double(x) * x};
     VertexCount = MaxVertices;
     for (auto _ : state) {
-        FigureCheckResult result = check();
+        TFigureCheckResult result = check();
         benchmark::DoNotOptimize(result);
     }
 }

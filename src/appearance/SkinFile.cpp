@@ -103,14 +103,14 @@ QPalette BuildPalette(const Colours& active, const Colours& inactive, const Colo
     return palette;
 }
 
-SkinParseResult Fail(int line, const QString& why)
+TSkinParseResult Fail(int line, const QString& why)
 {
     return {std::nullopt, QString("line %1: %2").arg(line).arg(why)};
 }
 
 }  // namespace
 
-SkinParseResult ParseSkin(const QString& source)
+TSkinParseResult ParseSkin(const QString& source)
 {
     QString text = source;
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
@@ -121,7 +121,7 @@ SkinParseResult ParseSkin(const QString& source)
     Section section = Section::None;
     QSet<QString> seenSections;
     QSet<QString> seenKeys;
-    Skin skin;
+    TSkin skin;
     Colours active, inactive, disabled;
     QString format;
 
@@ -198,14 +198,14 @@ SkinParseResult ParseSkin(const QString& source)
     return {std::move(skin), {}};
 }
 
-SkinParseResult LoadSkinFile(const QString& path)
+TSkinParseResult LoadSkinFile(const QString& path)
 {
     QFile file(path);
     if (!file.exists()) return {std::nullopt, QString("no file \"%1\"").arg(path)};
     if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, QString("\"%1\" can't be read").arg(path)};
     if (file.size() > MaxSkinFileSize) return {std::nullopt, QString("\"%1\" is too large for a skin").arg(path)};
     const QByteArray data = file.readAll();
-    SkinParseResult result = ParseSkin(QString::fromUtf8(data));
+    TSkinParseResult result = ParseSkin(QString::fromUtf8(data));
     if (!result.Value) result.Error = path + ", " + result.Error;
     return result;
 }

@@ -5,22 +5,22 @@
 #include <QString>
 #include <optional>
 
-struct Skin {
+struct TSkin {
     QString Title;       // "Title" of the [Skin] section; may be empty
     QPalette Palette;    // every role of every colour group filled in
     QString StyleSheet;  // the [Style] section verbatim; may be empty
 };
 
-struct SkinParseResult {
-    std::optional<Skin> Value;
+struct TSkinParseResult {
+    std::optional<TSkin> Value;
     QString Error;  // why there is no value, with the line number: "line 4: ..."
 };
 
 // Reads skin text. Never throws: every fault comes back as Error.
-SkinParseResult ParseSkin(const QString& text);
+TSkinParseResult ParseSkin(const QString& text);
 
 // Reads and parses a skin file (UTF-8).
-SkinParseResult LoadSkinFile(const QString& path);
+TSkinParseResult LoadSkinFile(const QString& path);
 
 // The largest skin file read; anything bigger is no skin.
 inline constexpr qint64 MaxSkinFileSize = 256 * 1024;

@@ -77,7 +77,7 @@ QString TSkinManager::SkinFilePath() const
 
 void TSkinManager::Load()
 {
-    SkinParseResult result;
+    TSkinParseResult result;
     if (name_.isEmpty())
         result.Error = "no skin is named";
     else if (!QDir(directory_).exists() || directory_.isEmpty())

@@ -8,7 +8,7 @@
 
 namespace platform {
 
-class TImage : public QWidget, public PointerHooks {
+class TImage : public QWidget, public TPointerHooks {
     Q_OBJECT
 public:
     explicit TImage(QWidget* parent = nullptr);

@@ -8,7 +8,7 @@
 
 namespace platform {
 
-struct PointerHooks {
+struct TPointerHooks {
     std::function<void(Qt::MouseButton button, int x, int y)> OnMouseDown;
     std::function<void(Qt::MouseButtons held, int x, int y)> OnMouseMove;
     std::function<void(Qt::MouseButton button, int x, int y)> OnMouseUp;

@@ -18,12 +18,12 @@ QPoint Floor(const QPointF& p)
     return QPoint(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
 }
 
-void Moved(const PointerHooks& hooks, Qt::MouseButtons held, QPoint p)
+void Moved(const TPointerHooks& hooks, Qt::MouseButtons held, QPoint p)
 {
     if (hooks.OnMouseMove) RunHandler([&] { hooks.OnMouseMove(held, p.x(), p.y()); });
 }
 
-void Released(const PointerHooks& hooks, Qt::MouseButton button, QPoint p)
+void Released(const TPointerHooks& hooks, Qt::MouseButton button, QPoint p)
 {
     if (hooks.OnMouseUp) RunHandler([&] { hooks.OnMouseUp(button, p.x(), p.y()); });
 }
@@ -44,7 +44,7 @@ public:
         return *capture;
     }
 
-    void Set(QWidget& control, const PointerHooks& hooks)
+    void Set(QWidget& control, const TPointerHooks& hooks)
     {
         control_ = &control;
         hooks_ = &hooks;
@@ -74,7 +74,7 @@ protected:
             if (control_->isVisible() || !watched->isWindowType()) return false;
             if (static_cast<QWindow*>(watched) != control_->window()->windowHandle()) return false;
         }
-        const PointerHooks& hooks = *hooks_;
+        const TPointerHooks& hooks = *hooks_;
         const QPoint p = Floor(control_->mapFromGlobal(mouse->globalPosition()));
         if (event->type() == QEvent::MouseMove) {
             Moved(hooks, mouse->buttons(), p);
@@ -87,12 +87,12 @@ protected:
 
 private:
     QPointer<QWidget> control_;
-    const PointerHooks* hooks_ = nullptr;
+    const TPointerHooks* hooks_ = nullptr;
 };
 
 }  // namespace
 
-void DispatchMouseDown(QWidget& control, const PointerHooks& hooks, QMouseEvent* event)
+void DispatchMouseDown(QWidget& control, const TPointerHooks& hooks, QMouseEvent* event)
 {
     PointerCapture::Instance().Set(control, hooks);
     if (!hooks.OnMouseDown) return;
@@ -101,12 +101,12 @@ void DispatchMouseDown(QWidget& control, const PointerHooks& hooks, QMouseEvent*
     RunHandler([&] { hooks.OnMouseDown(button, p.x(), p.y()); });
 }
 
-void DispatchMouseMove(QWidget&, const PointerHooks& hooks, QMouseEvent* event)
+void DispatchMouseMove(QWidget&, const TPointerHooks& hooks, QMouseEvent* event)
 {
     Moved(hooks, event->buttons(), Floor(event->position()));
 }
 
-void DispatchMouseUp(QWidget&, const PointerHooks& hooks, QMouseEvent* event)
+void DispatchMouseUp(QWidget&, const TPointerHooks& hooks, QMouseEvent* event)
 {
     PointerCapture::Instance().EndIfReleased(event);
     Released(hooks, event->button(), Floor(event->position()));

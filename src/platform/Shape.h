@@ -7,7 +7,7 @@
 
 namespace platform {
 
-class TShape : public QWidget, public PointerHooks {
+class TShape : public QWidget, public TPointerHooks {
     Q_OBJECT
 public:
     explicit TShape(QWidget* parent = nullptr);
@@ -24,8 +24,8 @@ protected:
 // is released: the moves and the release reach its hooks, in its coordinates,
 // wherever the pointer goes, even when the control hides itself meanwhile
 // (which ends Qt's own grab).
-void DispatchMouseDown(QWidget& control, const PointerHooks& hooks, QMouseEvent* event);
-void DispatchMouseMove(QWidget& control, const PointerHooks& hooks, QMouseEvent* event);
-void DispatchMouseUp(QWidget& control, const PointerHooks& hooks, QMouseEvent* event);
+void DispatchMouseDown(QWidget& control, const TPointerHooks& hooks, QMouseEvent* event);
+void DispatchMouseMove(QWidget& control, const TPointerHooks& hooks, QMouseEvent* event);
+void DispatchMouseUp(QWidget& control, const TPointerHooks& hooks, QMouseEvent* event);
 
 }  // namespace platform

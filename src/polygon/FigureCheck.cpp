@@ -159,11 +159,11 @@ const char* CheckSlotText(int slot)
     return slot >= 1 && slot <= 5 ? kTexts[slot] : "";
 }
 
-FigureCheckResult RunFigureCheck(std::span<const TVertex> figure, const CheckFinding& found)
+TFigureCheckResult RunFigureCheck(std::span<const TVertex> figure, const CheckFinding& found)
 {
     const int32_t n = int32_t(figure.size());
     const Slots slots = ClosedSlots(figure);
-    FigureCheckResult result;
+    TFigureCheckResult result;
     const auto find = [&](int slot) {
         result.Found[slot] = true;
         result.ProblemFound = true;

@@ -24,7 +24,7 @@ inline constexpr int kNoVerticesSlot = 5;
 // The text of a problem's slot, 1 to 5.
 const char* CheckSlotText(int slot);
 
-struct FigureCheckResult {
+struct TFigureCheckResult {
     // By slot, 1 to 5: whether that test found its problem.
     std::array<bool, 6> Found{};
     bool ProblemFound = false;
@@ -42,4 +42,4 @@ using CheckFinding = std::function<void(int slot)>;
 // Runs the tests on the figure's vertices, in order: not convex (slot 1),
 // coinciding vertices (2), crossing sides (3), three consecutive vertices on a
 // line (4, cyclically), fewer than three vertices (5).
-FigureCheckResult RunFigureCheck(std::span<const TVertex> figure, const CheckFinding& found = {});
+TFigureCheckResult RunFigureCheck(std::span<const TVertex> figure, const CheckFinding& found = {});

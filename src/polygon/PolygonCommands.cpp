@@ -23,7 +23,7 @@ void TForm1::N10Click()
 
 void TForm1::ErrorClick()
 {
-    const FigureCheckResult result = CheckStoredFigure();
+    const TFigureCheckResult result = CheckStoredFigure();
     // The regular polygon's list gets the crossing test's verdict on every run.
     Memo3->Add(QString::fromStdString(result.CrossingLine));
     FigureAccepted = true;

@@ -2,14 +2,14 @@
 
 #include "shell/VertexStore.h"
 
-FigureCheckResult CheckStoredFigure()
+TFigureCheckResult CheckStoredFigure()
 {
     const int32_t n = ClampedVertexCount(VertexCount);
     for (int k = 1; k <= 5; ++k) CheckMessages[k].clear();
     // The copy of vertex 2 is the line test's own: a fault in an earlier test
     // leaves its slot as it was.
     WriteClosingCopies(n, 1);
-    FigureCheckResult result =
+    TFigureCheckResult result =
         RunFigureCheck(StoredFigure(n), [](int slot) { CheckMessages[slot] = CheckSlotText(slot); });
     WriteClosingCopies(n, 2);
     return result;

@@ -6,4 +6,4 @@
 // and 2 in slots N + 1 and N + 2, and runs the check on the store's N vertices,
 // each problem's text going into its slot as soon as it is found: what was found
 // before a fault stays in its slot.
-FigureCheckResult CheckStoredFigure();
+TFigureCheckResult CheckStoredFigure();

@@ -111,7 +111,7 @@ TEST(ShippedSkins, TheSetIsComplete)
     EXPECT_TRUE(names.contains("BlueGauze.asz"));
     int dark = 0, highContrast = 0;
     for (const QString& name : names) {
-        const SkinParseResult skin = LoadSkinFile(ShippedFolder() + "/" + name);
+        const TSkinParseResult skin = LoadSkinFile(ShippedFolder() + "/" + name);
         if (!skin.Value) continue;  // reported by the next test
         if (skin.Value->Palette.color(QPalette::Window).lightnessF() < 0.25) ++dark;
         if (WeakestContrast(skin.Value->Palette) >= 7) ++highContrast;
@@ -124,7 +124,7 @@ TEST(ShippedSkins, EachLoadsWithReadableTexts)
 {
     for (const QString& name : ShippedSkins()) {
         SCOPED_TRACE(name.toStdString());
-        const SkinParseResult skin = LoadSkinFile(ShippedFolder() + "/" + name);
+        const TSkinParseResult skin = LoadSkinFile(ShippedFolder() + "/" + name);
         ASSERT_TRUE(skin.Value) << skin.Error.toStdString();
         EXPECT_FALSE(skin.Value->Title.isEmpty());
         const QPalette& p = skin.Value->Palette;
@@ -157,7 +157,7 @@ TEST(ShippedSkins, StyleSheetsParseAndTakeTheirColoursFromThePalette)
     int declarations = 0;
     for (const QString& name : ShippedSkins()) {
         SCOPED_TRACE(name.toStdString());
-        const SkinParseResult skin = LoadSkinFile(ShippedFolder() + "/" + name);
+        const TSkinParseResult skin = LoadSkinFile(ShippedFolder() + "/" + name);
         ASSERT_TRUE(skin.Value);
         for (auto match = colourDeclaration.globalMatch(skin.Value->StyleSheet); match.hasNext();) {
             const QRegularExpressionMatch m = match.next();

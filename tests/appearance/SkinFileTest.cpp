@@ -22,9 +22,9 @@ TEST(ParseSkin, ReadsColoursTitleAndStyleSheet)
                          "[Style]\n"
                          "QPushButton { border: 1px solid palette(dark); } ; not a comment here\n"
                          "[not a section]\n";
-    const SkinParseResult result = ParseSkin(text);
+    const TSkinParseResult result = ParseSkin(text);
     ASSERT_TRUE(result.Value) << result.Error.toStdString();
-    const Skin& skin = *result.Value;
+    const TSkin& skin = *result.Value;
     EXPECT_EQ(skin.Title, "Морська хвиля");
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         EXPECT_EQ(skin.Palette.color(group, QPalette::Window), QColor("#1a2b3c"));
@@ -39,7 +39,7 @@ TEST(ParseSkin, ReadsColoursTitleAndStyleSheet)
 
 TEST(ParseSkin, DerivesTheRolesASkinLeavesOut)
 {
-    const SkinParseResult result = ParseSkin(SkinText("#e0e0e0"));
+    const TSkinParseResult result = ParseSkin(SkinText("#e0e0e0"));
     ASSERT_TRUE(result.Value) << result.Error.toStdString();
     const QPalette& p = result.Value->Palette;
     EXPECT_EQ(p.color(QPalette::Link), p.color(QPalette::Highlight));
@@ -84,7 +84,7 @@ TEST(ParseSkin, RefusesFaultyTextWithTheReason)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Text.toStdString());
-        const SkinParseResult result = ParseSkin(c.Text);
+        const TSkinParseResult result = ParseSkin(c.Text);
         EXPECT_FALSE(result.Value);
         EXPECT_TRUE(result.Error.contains(c.Error)) << result.Error.toStdString();
     }
@@ -96,7 +96,7 @@ TEST(LoadSkinFile, ReadsUtf8AndNamesTheFileInItsFaults)
     ASSERT_TRUE(dir.isValid());
     const QString good = dir.filePath("Good.asz");
     WriteTextFile(good, SkinText("#00ff00").replace("Format = 1", "Format = 1\nTitle = Зелень"));
-    const SkinParseResult loaded = LoadSkinFile(good);
+    const TSkinParseResult loaded = LoadSkinFile(good);
     ASSERT_TRUE(loaded.Value) << loaded.Error.toStdString();
     EXPECT_EQ(loaded.Value->Title, "Зелень");
 
@@ -104,7 +104,7 @@ TEST(LoadSkinFile, ReadsUtf8AndNamesTheFileInItsFaults)
 
     const QString bad = dir.filePath("Bad.asz");
     WriteTextFile(bad, "[Skin]\nFormat = 1\n[Colors]\nWindow = blue\n");
-    const SkinParseResult broken = LoadSkinFile(bad);
+    const TSkinParseResult broken = LoadSkinFile(bad);
     EXPECT_FALSE(broken.Value);
     EXPECT_TRUE(broken.Error.startsWith(bad + ", line 4")) << broken.Error.toStdString();
 

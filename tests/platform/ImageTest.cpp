@@ -21,7 +21,7 @@ QImage Rendered(QWidget& widget)
 
 struct PointerLog {
     std::vector<QString> Events;
-    void Hook(PointerHooks& hooks)
+    void Hook(TPointerHooks& hooks)
     {
         hooks.OnMouseDown = [this](Qt::MouseButton b, int x, int y) {
             Events.push_back(QString("down %1 %2,%3").arg(int(b)).arg(x).arg(y));
@@ -90,7 +90,7 @@ TEST(Image, PointerEventsReachTheHooksInControlCoordinates)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
-    const std::pair<QWidget*, PointerHooks*> controls[] = {{&image, &image}, {&shape, &shape}};
+    const std::pair<QWidget*, TPointerHooks*> controls[] = {{&image, &image}, {&shape, &shape}};
     for (auto [control, hooks] : controls) {
         SCOPED_TRACE(control == &image ? "image" : "shape");
         PointerLog log;

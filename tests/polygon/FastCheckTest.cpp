@@ -58,9 +58,9 @@ int ExpectSame(const std::vector<TVertex>& figure)
         const char* name;
         std::function<void(Outcome&)> fast, slow;
     };
-    auto check = [](FigureCheckResult (*run)()) {
+    auto check = [](TFigureCheckResult (*run)()) {
         return [run](Outcome& o) {
-            const FigureCheckResult r = run();
+            const TFigureCheckResult r = run();
             Record(o, r.ProblemFound);
             Record(o, r.CrossingLine);
             Record(o, r.Question);

@@ -57,7 +57,7 @@ TEST(FigureCheck, NamesEveryProblemFound)
         LoadFigure(c.figure);
         for (int k = 1; k <= 5; ++k) CheckMessages[k] = "stale";
 
-        const FigureCheckResult result = CheckStoredFigure();
+        const TFigureCheckResult result = CheckStoredFigure();
 
         std::string question = "Многокутник: ";
         for (int k = 1; k <= 5; ++k) {
@@ -85,7 +85,7 @@ TEST(FigureCheck, NamesEveryProblemFound)
 TEST(FigureCheck, EmptyStoreAsksAboutMissingVertices)
 {
     ResetVertexStore();
-    const FigureCheckResult result = CheckStoredFigure();
+    const TFigureCheckResult result = CheckStoredFigure();
     EXPECT_TRUE(result.ProblemFound);
     EXPECT_EQ(result.Question, "Многокутник:  не задано вершин  Виконувати?");
     EXPECT_EQ(result.CrossingLine, "");
@@ -95,7 +95,7 @@ TEST(FigureCheck, NegativeCountReadsAsEmpty)
 {
     LoadFigure({{1, 2}, {3, 4}, {5, 7}});
     VertexCount = -2;
-    const FigureCheckResult result = CheckStoredFigure();
+    const TFigureCheckResult result = CheckStoredFigure();
     EXPECT_EQ(result.Question, "Многокутник:  не задано вершин  Виконувати?");
     EXPECT_EQ(Vertices[0].X, 0);
     EXPECT_EQ(Vertices[2].X, 3);
@@ -115,7 +115,7 @@ TEST(FigureCheck, NearlyParallelSidesOfRegularPolygonsPassTheCheck)
                 figure.push_back({double(radius * std::cos(angle)), double(radius * std::sin(angle))});
             }
             LoadFigure(figure);
-            FigureCheckResult result;
+            TFigureCheckResult result;
             ASSERT_NO_THROW(result = CheckStoredFigure());
             EXPECT_EQ(CheckMessages[3], "");
         }

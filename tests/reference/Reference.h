@@ -35,7 +35,7 @@ namespace reference {
 
 // On the store's figure, as the hidden button ran it: the messages go into
 // CheckMessages and the closing copies into the store.
-FigureCheckResult RunFigureCheck();
+TFigureCheckResult RunFigureCheck();
 // The store's first n vertices, closing copy written first.
 double PolygonArea(int32_t n);
 

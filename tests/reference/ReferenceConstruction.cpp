@@ -83,7 +83,7 @@ void TextOut(platform::TCanvas& canvas, int x, int y, const QString& text)
 
 void ErrorClick(TForm1& form1)
 {
-    const FigureCheckResult result = RunFigureCheck();
+    const TFigureCheckResult result = RunFigureCheck();
     form1.Memo3->Add(QString::fromStdString(result.CrossingLine));
     FigureAccepted = true;
     if (!result.ProblemFound) return;

@@ -109,10 +109,10 @@ bool HasCollinearTriple(int32_t n)
 
 }  // namespace
 
-FigureCheckResult RunFigureCheck()
+TFigureCheckResult RunFigureCheck()
 {
     const int32_t n = ClampedVertexCount(VertexCount);
-    FigureCheckResult result;
+    TFigureCheckResult result;
     for (int k = 1; k <= 5; ++k) CheckMessages[k].clear();
 
     // The convexity rule is the current one; it read the closing copy from the store.
