@@ -1,9 +1,10 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs.
 # The program needs these alone.
-ORTALIS_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev fonts-dejavu-core fonts-dejavu-extra"
+ORTALIS_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libjpeg62-turbo-dev fonts-dejavu-core fonts-dejavu-extra"
 # The tests and benchmarks add GoogleTest and Google Benchmark; packaging and the
-# install test add librsvg2-bin, which renders the icon's PNG sizes.
-ORTALIS_TEST_PACKAGES="libgtest-dev libbenchmark-dev librsvg2-bin"
+# install test add librsvg2-bin, which renders the icon's PNG sizes (and the SVG
+# export's test renders its files with it); poppler-utils lists a printed PDF's images.
+ORTALIS_TEST_PACKAGES="libgtest-dev libbenchmark-dev librsvg2-bin poppler-utils"
 
 ortalis_missing_packages() {
     local missing="" p

@@ -88,11 +88,11 @@ void DrawOutline(const TWorldCanvas& world, std::span<const TVertex> figure, pla
     canvas.Pen.Color = penColor;
     canvas.Pen.Width = penWidth;
     const TVertex& first = figure.front();
-    canvas.MoveTo(world.X(first.X), world.Y(first.Y));
+    canvas.MoveTo(world.X(first.X), world.Y(first.Y), world.Exact(first.X, first.Y));
     // The first line goes to where the pen stands: the outline starts, as it
     // always has, with a line of no length.
-    for (const TVertex& v : figure) canvas.LineTo(world.X(v.X), world.Y(v.Y));
-    canvas.LineTo(world.X(first.X), world.Y(first.Y));
+    for (const TVertex& v : figure) canvas.LineTo(world.X(v.X), world.Y(v.Y), world.Exact(v.X, v.Y));
+    canvas.LineTo(world.X(first.X), world.Y(first.Y), world.Exact(first.X, first.Y));
 }
 
 void DrawVertexLetters(const TWorldCanvas& world, std::span<const TVertex> figure)

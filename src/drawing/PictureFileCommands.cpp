@@ -6,11 +6,13 @@
 #include "platform/Image.h"
 #include "platform/PictureFile.h"
 #include "platform/PicturePrint.h"
+#include "platform/SceneExport.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPrinter>
 #include <QStandardPaths>
 
@@ -20,6 +22,7 @@ QString FilterExtension(int filterIndex)
     case 1: return "bmp";
     case 2: return "jpg";
     case 3: return "png";
+    case 4: return "svg";
     default: return {};
     }
 }
@@ -30,7 +33,7 @@ TSaveTarget SaveTarget(const QString& chosen, int filterIndex)
         const char* suffix;
         const char* format;
     };
-    static constexpr Typed kTyped[] = {{".bmp", "bmp"}, {".jpg", "jpg"}, {".jpeg", "jpg"}, {".png", "png"}};
+    static constexpr Typed kTyped[] = {{".bmp", "bmp"}, {".jpg", "jpg"}, {".jpeg", "jpg"}, {".png", "png"}, {".svg", "svg"}};
     for (const Typed& typed : kTyped)
         if (chosen.endsWith(QLatin1String(typed.suffix), Qt::CaseInsensitive)) return {chosen, typed.format};
     const QString extension = FilterExtension(filterIndex);
@@ -64,7 +67,9 @@ void TForm2::N2Click()
     RememberFolder(*this, choice->FileName);
     const TSaveTarget target = SaveTarget(choice->FileName, choice->FilterIndex);
     if (target.FileName.isEmpty()) return;
-    const QByteArray data = platform::PictureFileData(Image1->Picture(), target.Extension);
+    const platform::TPicture& picture = Image1->Picture();
+    const QByteArray data = target.Extension == "svg" ? platform::SceneSvg(picture.Scene())
+                                                      : platform::PictureFileData(picture, target.Extension);
     if (data.isEmpty()) return;  // nothing drawn, nothing to write
     platform::WriteFileReplacing(target.FileName, data);
 }
@@ -80,19 +85,25 @@ void TForm2::N3Click()
 
 void TForm2::N4Click()
 {
-    QPrinter printer;
+    QPrinter printer(QPrinter::HighResolution);
     if (!platform::Dialogs().Print(this, printer)) return;
-    // The picture goes through the file, whatever it holds, as real BMP data.
+    // Every print leaves the picture's real BMP data in the print file, whatever it holds.
     const QByteArray data = platform::PictureFileData(Image1->Picture(), "bmp");
     if (data.isEmpty()) return;
-    const QString path = platform::PrintFilePath();
-    platform::WriteFileReplacing(path, data);
-    platform::PrintPictureFile(path, printer);
+    platform::WriteFileReplacing(platform::PrintFilePath(), data);
+    // The page shows the drawing replayed at the printer's resolution: sharp lines
+    // and letters where the bitmap would be stretched.
+    platform::PrintScene(Image1->Picture().Scene(), printer);
 }
 
 void TForm2::N5Click()
 {
     const QImage& image = Image1->Picture().Image();
     if (image.isNull()) return;
-    QGuiApplication::clipboard()->setImage(image);
+    // The bitmap, and beside it the drawing as SVG for programs that paste vectors.
+    auto* data = new QMimeData;
+    data->setImageData(image);
+    const QByteArray svg = platform::SceneSvg(Image1->Picture().Scene());
+    if (!svg.isEmpty()) data->setData("image/svg+xml", svg);
+    QGuiApplication::clipboard()->setMimeData(data);
 }

@@ -1,6 +1,22 @@
 #include "drawing/WorldCanvas.h"
 
+#include <limits>
+
 using platform::Extended;
+
+double TWorldCanvas::ExactX(Extended x) const
+{
+    const Extended span = Extended(Window.XMax) - Window.XMin;
+    if (span == 0) return std::numeric_limits<double>::quiet_NaN();
+    return double((x - Window.XMin) / span * Extended(Width));
+}
+
+double TWorldCanvas::ExactY(Extended y) const
+{
+    const Extended span = Extended(Window.YMax) - Window.YMin;
+    if (span == 0) return std::numeric_limits<double>::quiet_NaN();
+    return double(Extended(Height) - (y - Window.YMin) / span * Extended(Height));
+}
 
 void TWorldCanvas::Ellipse(double x1, double y1, double x2, double y2) const
 {
@@ -8,7 +24,7 @@ void TWorldCanvas::Ellipse(double x1, double y1, double x2, double y2) const
     const int32_t top = Y(y1);
     const int32_t right = X(x2);
     const int32_t bottom = Y(y2);
-    Canvas.Ellipse(left, top, right, bottom);
+    Canvas.Ellipse(left, top, right, bottom, QRectF(QPointF(ExactX(x1), ExactY(y1)), QPointF(ExactX(x2), ExactY(y2))));
 }
 
 TPixelBox TWorldCanvas::CircleBox(double cx, double cy, double r) const
@@ -25,5 +41,7 @@ void TWorldCanvas::CircleOutline(double cx, double cy, double r) const
 {
     const TPixelBox box = CircleBox(cx, cy, r);
     // An arc whose start and end rays coincide is the whole outline.
-    Canvas.Arc(box.X1, box.Y1, box.X2, box.Y2, 0, 0, 0, 0);
+    const QRectF exact(QPointF(ExactX(Extended(cx) - r), ExactY(Extended(cy) - r)),
+                       QPointF(ExactX(Extended(cx) + r), ExactY(Extended(cy) + r)));
+    Canvas.Arc(box.X1, box.Y1, box.X2, box.Y2, 0, 0, 0, 0, exact);
 }

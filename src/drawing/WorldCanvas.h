@@ -5,6 +5,8 @@
 #include "drawing/WorldMapping.h"
 #include "platform/Canvas.h"
 
+#include <QPointF>
+
 #include <cstdint>
 
 // A box of pixels by two corners, in the order the drawing computed them.
@@ -25,6 +27,12 @@ struct TWorldCanvas {
     // In extended precision, so a sum such as centre - radius maps unrounded.
     int32_t X(platform::Extended x) const { return WorldToPixelX(x, Window, Width); }
     int32_t Y(platform::Extended y) const { return WorldToPixelY(y, Window, Height); }
+
+    // The same positions unrounded, for the picture's scene; NaN where the window
+    // has no width.
+    double ExactX(platform::Extended x) const;
+    double ExactY(platform::Extended y) const;
+    QPointF Exact(double x, double y) const { return {ExactX(x), ExactY(y)}; }
 
     // The ellipse over the box between two world corners, each corner mapped on its
     // own (x1 before y1 before x2 before y2), with the canvas's pen and brush.

@@ -1,5 +1,7 @@
 #include "Canvas.h"
 
+#include "Scene.h"
+
 #include <QFontMetrics>
 #include <QHash>
 #include <QPainter>
@@ -357,6 +359,7 @@ void TCanvas::ResetState()
     Font = DefaultFont();
     FontColor = clBlack;
     penPos_ = QPoint();
+    penPosExact_ = QPointF(0.5, 0.5);
 }
 
 void TCanvas::Changed()
@@ -364,9 +367,65 @@ void TCanvas::Changed()
     if (OnChange) OnChange();
 }
 
-void TCanvas::MoveTo(int x, int y) { penPos_ = QPoint(x, y); }
+namespace {
+
+QPointF Centre(int x, int y) { return QPointF(x + 0.5, y + 0.5); }
+
+// An unrounded position farther than a pixel from the rounded one was clamped:
+// the pixel is the truth then.
+QPointF Nearer(int x, int y, QPointF exact)
+{
+    const QPointF c = exact + QPointF(0.5, 0.5);
+    if (!std::isfinite(c.x()) || !std::isfinite(c.y()) || std::abs(c.x() - (x + 0.5)) > 1 ||
+        std::abs(c.y() - (y + 0.5)) > 1)
+        return Centre(x, y);
+    return c;
+}
+
+QRectF Box(int x1, int y1, int x2, int y2) { return QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(); }
+
+QRectF NearerBox(int x1, int y1, int x2, int y2, const QRectF& exact)
+{
+    const QRectF box = Box(x1, y1, x2, y2);
+    const QRectF e = exact.normalized();
+    auto near = [](double a, double b) { return std::isfinite(a) && std::abs(a - b) <= 1; };
+    if (!near(e.left(), box.left()) || !near(e.right(), box.right()) || !near(e.top(), box.top()) ||
+        !near(e.bottom(), box.bottom()))
+        return box;
+    return e;
+}
+
+}  // namespace
+
+void TCanvas::MoveTo(int x, int y)
+{
+    penPos_ = QPoint(x, y);
+    penPosExact_ = Centre(x, y);
+}
+
+void TCanvas::MoveTo(int x, int y, QPointF exact)
+{
+    penPos_ = QPoint(x, y);
+    penPosExact_ = Nearer(x, y, exact);
+}
 
 void TCanvas::LineTo(int x, int y)
+{
+    const QPointF from = penPosExact_;
+    DrawLine(x, y);
+    penPosExact_ = Centre(x, y);
+    if (scene_ && target_ && !target_->isNull()) scene_->Line(Pen, from, penPosExact_);
+}
+
+void TCanvas::LineTo(int x, int y, QPointF exact)
+{
+    const QPointF from = penPosExact_;
+    DrawLine(x, y);
+    penPosExact_ = Nearer(x, y, exact);
+    if (scene_ && target_ && !target_->isNull()) scene_->Line(Pen, from, penPosExact_);
+}
+
+void TCanvas::DrawLine(int x, int y)
 {
     const QPoint from = penPos_;
     penPos_ = QPoint(x, y);
@@ -421,10 +480,20 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
         p.Stamp(set, fp, y, xb, xb);
     }
     p.Paint(set);
+    if (scene_) scene_->Rectangle(Pen, Brush, Box(x1, y1, x2, y2));
     Changed();
 }
 
-void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2) { Ellipse(x1, y1, x2, y2, Box(x1, y1, x2, y2)); }
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2, const QRectF& exact)
+{
+    DrawEllipse(x1, y1, x2, y2);
+    if (scene_ && target_ && !target_->isNull() && !EllipseBox(x1, y1, x2, y2).Empty())
+        scene_->Ellipse(Pen, Brush, NearerBox(x1, y1, x2, y2, exact));
+}
+
+void TCanvas::DrawEllipse(int x1, int y1, int x2, int y2)
 {
     Painter p(*this);
     if (!p.Active()) return;
@@ -446,6 +515,19 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
 
 void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
+    Arc(x1, y1, x2, y2, x3, y3, x4, y4, Box(x1, y1, x2, y2));
+}
+
+void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, const QRectF& exact)
+{
+    double start = 0, sweep = -1;
+    DrawArc(x1, y1, x2, y2, x3, y3, x4, y4, &start, &sweep);
+    if (scene_ && sweep >= 0) scene_->Arc(Pen, NearerBox(x1, y1, x2, y2, exact), start, sweep);
+}
+
+void TCanvas::DrawArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, double* startDeg,
+                      double* sweepDeg)
+{
     Painter p(*this);
     if (!p.Active()) return;
     const EllipseBox box(x1, y1, x2, y2);
@@ -464,6 +546,9 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     const long double start = angle(2 * i64(x3) - box.xa - box.xb, box.V(y3));
     const long double sweep = sweepFrom(start, angle(2 * i64(x4) - box.xa - box.xb, box.V(y4)));
     const bool full = sweep == 0.0L;
+    const long double degrees = 360.0L / twoPi;
+    *startDeg = double(start * degrees);
+    *sweepDeg = full ? 360.0 : double(sweep * degrees);
 
     const Footprint fp(p.penWidth);
     const i64 m = fp.Reach();
@@ -504,6 +589,7 @@ void TCanvas::FloodFill(int x, int y, TColor border)
     };
     if (!fillable(x, y)) return;
 
+    std::vector<TScene::Span> filled;
     std::vector<QPoint> seeds{QPoint(x, y)};
     while (!seeds.empty()) {
         const QPoint s = seeds.back();
@@ -515,6 +601,7 @@ void TCanvas::FloodFill(int x, int y, TColor border)
         while (right < w - 1 && fillable(right + 1, sy)) ++right;
         QRgb* row = p.Row(sy);
         std::fill(row + left, row + right + 1, p.brush);
+        if (scene_) filled.push_back({sy, left, right});
         if (mark) std::fill(done.begin() + size_t(sy) * w + left, done.begin() + size_t(sy) * w + right + 1, 1);
         for (int ny : {sy - 1, sy + 1}) {
             if (ny < 0 || ny >= h) continue;
@@ -526,6 +613,7 @@ void TCanvas::FloodFill(int x, int y, TColor border)
             }
         }
     }
+    if (scene_) scene_->Fill(Brush.Color, border, Centre(x, y), std::move(filled));
     Changed();
 }
 
@@ -649,6 +737,7 @@ void TCanvas::TextOut(int x, int y, const QString& text)
     if (Brush.Style == BrushStyle::Solid) {
         for (i64 row = y; row < i64(y) + ext.height(); ++row) p.BrushSpan(row, x, i64(x) + ext.width() - 1);
     }
+    if (scene_) scene_->Text(QPointF(x, y), ext, look.ascent, Font, FontColor, Brush, text);
     if (look.masked) {
         const QRgb colour = ToQRgb(FontColor);
         for (const TextLook::Run& run : look.ink) {
@@ -681,6 +770,7 @@ void TCanvas::SetPixel(int x, int y, TColor color)
 {
     if (!target_ || x < 0 || y < 0 || x >= target_->width() || y >= target_->height()) return;
     target_->setPixel(x, y, ToQRgb(color));
+    if (scene_) scene_->Pixel(x, y, color);
     Changed();
 }
 

@@ -26,12 +26,16 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <cstdint>
 #include <functional>
 
 namespace platform {
+
+class TScene;
 
 // A colour as the program stores it: 0x00BBGGRR.
 using TColor = uint32_t;
@@ -81,6 +85,11 @@ public:
     // Pen, brush, font and pen position back to those of a fresh canvas.
     void ResetState();
 
+    // Where every primitive drawn from now on is recorded as well (nullptr: nowhere).
+    // The pixels drawn do not depend on it.
+    void SetScene(TScene* scene) { scene_ = scene; }
+    TScene* Scene() const { return scene_; }
+
     QPoint PenPos() const { return penPos_; }
     void MoveTo(int x, int y);
     // From the pen position to (x, y), the end pixel left out; the pen moves to (x, y).
@@ -91,6 +100,12 @@ public:
     // towards (x3, y3) to the ray towards (x4, y4); rays in one direction (the same
     // point above all) give the full outline. Nothing is filled.
     void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    // The same pixels as above; the scene keeps the unrounded position the caller
+    // rounded to (x, y), or the unrounded box edges, for a smooth replay.
+    void MoveTo(int x, int y, QPointF exact);
+    void LineTo(int x, int y, QPointF exact);
+    void Ellipse(int x1, int y1, int x2, int y2, const QRectF& exact);
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, const QRectF& exact);
     // Fills with the brush (copied, whatever the pen mode) the 4-connected area around
     // (x, y) of pixels that are not of colour border. Nothing when (x, y) is outside,
     // is of that colour, or the brush is clear.
@@ -108,8 +123,14 @@ private:
     friend class Painter;
     void Changed();
 
+    void DrawLine(int x, int y);
+    void DrawEllipse(int x1, int y1, int x2, int y2);
+    void DrawArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, double* startDeg, double* sweepDeg);
+
     QImage* target_ = nullptr;
+    TScene* scene_ = nullptr;
     QPoint penPos_;
+    QPointF penPosExact_{0.5, 0.5};  // the pen position's centre in the scene
 };
 
 }  // namespace platform

@@ -1,6 +1,9 @@
 #pragma once
 // The picture control: shows its picture 1:1 from its own top-left corner, not
-// stretched and not centred, and keeps its own size whatever the picture's.
+// stretched and not centred, and keeps its own size whatever the picture's. On a
+// screen of more device pixels than logical ones it shows the picture's scene
+// replayed at the device's resolution, so lines and letters stay sharp; the
+// picture's pixels keep their logical places.
 #include "platform/Picture.h"
 #include "platform/PointerHooks.h"
 
@@ -28,6 +31,9 @@ protected:
 
 private:
     TPicture picture_;
+    // The scene at the device's resolution, drawn when first needed after a change.
+    QImage sharp_;
+    bool sharpValid_ = false;
 };
 
 }  // namespace platform

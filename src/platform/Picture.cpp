@@ -21,6 +21,7 @@ QImage WhiteBitmap(int width, int height)
 TPicture::TPicture() : canvas_(&bitmap_)
 {
     canvas_.OnChange = [this] { Changed(); };
+    canvas_.SetScene(&scene_);
 }
 
 void TPicture::Changed()
@@ -36,6 +37,7 @@ TCanvas& TPicture::Canvas(int defaultWidth, int defaultHeight)
         // A zero-sized request still makes a bitmap of that size.
         width_ = std::max(defaultWidth, 0);
         height_ = std::max(defaultHeight, 0);
+        scene_.Blank(bitmap_.size(), clWhite);
     }
     return canvas_;
 }
@@ -64,6 +66,10 @@ void TPicture::Resize(int width, int height)
     width_ = width;
     height_ = height;
     canvas_.SetTarget(&bitmap_);
+    // A white picture stays blank; anything drawn is kept as the pixels it left.
+    const bool blank = scene_.Base().isNull() && !scene_.HasOperations() && scene_.Background() == clWhite;
+    if (blank) scene_.Blank(bitmap_.size(), clWhite);
+    else scene_.Fold();
     Changed();
 }
 
@@ -78,6 +84,7 @@ void TPicture::AssignBitmap(QImage image)
     height_ = bitmap_.height();
     canvas_.SetTarget(&bitmap_);
     canvas_.ResetState();
+    scene_.Fold();
     Changed();
 }
 
@@ -90,6 +97,7 @@ void TPicture::AssignJpeg(QByteArray jpegData, QImage decoded)
     height_ = bitmap_.height();
     // A canvas reference kept from before must not draw on the JPEG image.
     canvas_.SetTarget(nullptr);
+    scene_.Fold();
     Changed();
 }
 
@@ -106,6 +114,7 @@ void TPicture::Clear()
     bitmap_ = QImage();
     width_ = height_ = 0;
     canvas_.SetTarget(nullptr);
+    scene_.Clear();
     Changed();
 }
 

@@ -4,6 +4,7 @@
 // file data so that saving writes them again, until the first drawing on it turns
 // it into a bitmap of its pixels.
 #include "Canvas.h"
+#include "Scene.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -47,6 +48,10 @@ public:
     // Back to holding nothing.
     void Clear();
 
+    // What has been drawn, for a replay at another resolution: blank after a fresh
+    // or blanked bitmap, the loaded or resized picture as its base image.
+    const TScene& Scene() const { return scene_; }
+
     // Called whenever what Image() shows may have changed, so the control repaints.
     std::function<void()> OnChange;
 
@@ -61,6 +66,7 @@ private:
     int height_ = 0;
     QImage bitmap_;  // Bitmap: the pixels (null when a side is 0); Jpeg: the decoding
     QByteArray jpegData_;
+    TScene scene_{&bitmap_};
     TCanvas canvas_;
 };
 

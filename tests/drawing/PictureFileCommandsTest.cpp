@@ -9,7 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMimeData>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QTimer>
 
 #include <jpeglib.h>
@@ -43,6 +46,38 @@ std::string ErrorOf(F&& command)
         return e.what();
     }
     return {};
+}
+
+// A tool's standard output, or "" when it did not run to a clean end.
+QString RunTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The lines of "pdfimages -list" below its two heading lines: one per image.
+QStringList PdfImages(const QString& pdf)
+{
+    const QString listing = RunTool("pdfimages", {"-list", pdf});
+    EXPECT_TRUE(listing.startsWith("page")) << "pdfimages (poppler-utils) did not run";
+    QStringList lines = listing.split('\n', Qt::SkipEmptyParts);
+    return lines.mid(2);
+}
+
+// The pixels of a clearly red stroke, over white or over the black axis.
+bool Red(QRgb p) { return qRed(p) > qGreen(p) + 60 && qRed(p) > qBlue(p) + 60; }
+
+// Whether a pixel of that kind lies within one pixel of (x, y).
+template <class Is>
+bool Near(const QImage& image, int x, int y, Is is)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (image.rect().contains(x + dx, y + dy) && is(image.pixel(x + dx, y + dy))) return true;
+    return false;
 }
 
 class PictureFileCommandsTest : public DrawingTest {
@@ -93,7 +128,7 @@ TEST_F(PictureFileCommandsTest, SaveWritesTheBitmapWithTheFiltersExtension)
     EXPECT_EQ(saved, drawing);
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     EXPECT_EQ(dialogs.Shown[0].Kind, "save");
-    EXPECT_EQ(dialogs.Shown[0].Caption, "*.bmp|*.bmp|*.jpg|*.jpg|*.png|*.png 1");
+    EXPECT_EQ(dialogs.Shown[0].Caption, "*.bmp|*.bmp|*.jpg|*.jpg|*.png|*.png|*.svg|*.svg 1");
 
     Save("picture", 2);  // only the JPEG file
     EXPECT_EQ(Files(), (QStringList{"picture.bmp", "picture.jpg"}));
@@ -102,7 +137,7 @@ TEST_F(PictureFileCommandsTest, SaveWritesTheBitmapWithTheFiltersExtension)
 
     Save("picture", 3);
     EXPECT_EQ(platform::DecodePng(Contents(Path("picture.png"))), drawing);
-    EXPECT_EQ(dialogs.Shown.back().Caption, "*.bmp|*.bmp|*.jpg|*.jpg|*.png|*.png 1");  // always opens on "*.bmp"
+    EXPECT_EQ(dialogs.Shown.back().Caption, "*.bmp|*.bmp|*.jpg|*.jpg|*.png|*.png|*.svg|*.svg 1");  // always opens on "*.bmp"
 }
 
 TEST_F(PictureFileCommandsTest, ATypedPictureExtensionChoosesTheFormatElseTheFilterDoes)
@@ -128,9 +163,12 @@ TEST_F(PictureFileCommandsTest, ATypedPictureExtensionChoosesTheFormatElseTheFil
         {"l.bmp", 2, "l.bmp", "bmp"},
         {"x.gif", 1, "x.gif.bmp", "bmp"},
         {"y.jpg.txt", 2, "y.jpg.txt.jpg", "jpg"},
+        {"m", 4, "m.svg", "svg"},
+        {"n.SVG", 1, "n.SVG", "svg"},
+        {"o.svg.png", 4, "o.svg.png", "png"},
     };
     const std::pair<const char*, QByteArray> signatures[] = {
-        {"bmp", "BM"}, {"jpg", "\xFF\xD8\xFF"}, {"png", "\x89PNG"}};
+        {"bmp", "BM"}, {"jpg", "\xFF\xD8\xFF"}, {"png", "\x89PNG"}, {"svg", "<?xml"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.chosen);
         const TSaveTarget target = SaveTarget(c.chosen, c.filter);
@@ -142,8 +180,8 @@ TEST_F(PictureFileCommandsTest, ATypedPictureExtensionChoosesTheFormatElseTheFil
             EXPECT_EQ(data.startsWith(signature), std::string(format) == c.format) << format;
     }
     EXPECT_EQ(size_t(Files().size()), std::size(cases));  // nothing else was written
-    EXPECT_EQ(SaveTarget("x", 4).FileName, "");
-    EXPECT_EQ(SaveTarget("x.png", 4).FileName, "x.png");
+    EXPECT_EQ(SaveTarget("x", 5).FileName, "");
+    EXPECT_EQ(SaveTarget("x.png", 5).FileName, "x.png");
 
     // The save dialog asks before replacing the name that will be written.
     ASSERT_TRUE(dialogs.LastSaveTarget);
@@ -224,9 +262,9 @@ TEST_F(PictureFileCommandsTest, AFailedLoadSaysWhyAndKeepsThePicture)
     }
 }
 
-TEST_F(PictureFileCommandsTest, PrintWritesTheTemporaryBitmapAndPrintsIt)
+TEST_F(PictureFileCommandsTest, PrintWritesTheTemporaryBitmapAndPrintsTheDrawingAsVectors)
 {
-    dialogs.Prints = {true, true, true};
+    dialogs.Prints = {true, true, true, true};
     dialogs.PrintToPdf = Path("printed.pdf");
     Form2->N4Click();
     const QString tempgraf = platform::PrintFilePath();
@@ -234,9 +272,26 @@ TEST_F(PictureFileCommandsTest, PrintWritesTheTemporaryBitmapAndPrintsIt)
     EXPECT_EQ(platform::DecodeBmp(Contents(tempgraf)), Surface());
     const QByteArray pdf = Contents(Path("printed.pdf"));
     EXPECT_TRUE(pdf.startsWith("%PDF"));
-    EXPECT_TRUE(pdf.contains("/Image"));
+    // Lines, circles and letters only: no raster image at all, and the letters as text.
+    EXPECT_EQ(PdfImages(Path("printed.pdf")), QStringList());
+    const QString text = RunTool("pdftotext", {Path("printed.pdf"), "-"});
+    for (const char* letter : {"A", "B", "C", "X", "Y", "-1"}) EXPECT_TRUE(text.contains(letter)) << letter;
 
-    // Every print replaces the file; a JPEG picture is printed from real BMP data.
+    // A loaded picture is the one image, kept without loss; a JPEG picture is
+    // printed from real BMP data.
+    platform::WriteFileReplacing(Path("photo.bmp"), platform::EncodeBmp(Gradient(30, 10)));
+    Load("photo.bmp");
+    Form2->N4Click();
+    EXPECT_EQ(platform::DecodeBmp(Contents(tempgraf)), Gradient(30, 10));
+    const QStringList images = PdfImages(Path("printed.pdf"));
+    ASSERT_EQ(images.size(), 1);
+    const QStringList fields = images[0].split(' ', Qt::SkipEmptyParts);
+    ASSERT_GE(fields.size(), 10);
+    EXPECT_EQ(fields[3], "30");        // width
+    EXPECT_EQ(fields[4], "10");        // height
+    EXPECT_NE(fields[8], "jpeg");      // encoding
+    EXPECT_NE(fields[8], "jpx");
+
     const QByteArray jpeg = platform::EncodeJpeg(Gradient(30, 10), 90);
     platform::WriteFileReplacing(Path("photo.jpg"), jpeg);
     Load("photo.jpg");
@@ -248,10 +303,45 @@ TEST_F(PictureFileCommandsTest, PrintWritesTheTemporaryBitmapAndPrintsIt)
     EXPECT_EQ(ErrorOf([] { Form2->N4Click(); }), "Printer selected is not valid");
 }
 
+TEST_F(PictureFileCommandsTest, SvgOfTheTriangleDrawsItsSidesWhereTheBitmapHasThem)
+{
+    Save("triangle", 4);
+    const QByteArray svg = Contents(Path("triangle.svg"));
+    QXmlStreamReader xml(svg);
+    int elements = 0;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement) ++elements;
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GT(elements, 5);
+    EXPECT_FALSE(svg.contains("<image"));  // nothing but shapes and text
+
+    // Another renderer draws it at the picture's size.
+    RunTool("rsvg-convert", {"-o", Path("triangle-rsvg.png"), Path("triangle.svg")});
+    const QImage rendered = QImage(Path("triangle-rsvg.png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(rendered.size(), QSize(500, 500)) << "rsvg-convert (librsvg2-bin) did not run";
+    const QImage& bitmap = Surface();
+    int redPixels = 0;
+    for (int y = 0; y < 500; ++y)
+        for (int x = 0; x < 500; ++x) {
+            if (Red(bitmap.pixel(x, y))) {
+                ++redPixels;
+                EXPECT_TRUE(Near(rendered, x, y, Red)) << "side missing at " << x << ", " << y;
+            }
+            if (Red(rendered.pixel(x, y))) {
+                EXPECT_TRUE(Near(bitmap, x, y, Red)) << "side astray at " << x << ", " << y;
+            }
+        }
+    EXPECT_GT(redPixels, 800);  // the three sides were there to compare
+}
+
 TEST_F(PictureFileCommandsTest, CopyPutsThePictureOnTheClipboard)
 {
     Form2->N5Click();
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), Surface());
+    // The drawing as SVG beside it.
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(data);
+    EXPECT_TRUE(data->data("image/svg+xml").startsWith("<?xml"));
 
     const QByteArray jpeg = platform::EncodeJpeg(Gradient(30, 10), 90);
     platform::WriteFileReplacing(Path("photo.jpg"), jpeg);

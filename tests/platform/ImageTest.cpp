@@ -130,3 +130,39 @@ TEST(Shape, WhiteSquareWithAOnePixelBlackOutline)
             EXPECT_EQ(FromQRgb(shown.pixel(x, y)), edge ? clBlack : clWhite) << x << "," << y;
         }
 }
+
+TEST(Image, ADenserScreenShowsTheDrawingSmoothAtItsResolution)
+{
+    TImage control;
+    control.resize(60, 40);
+    TCanvas& c = control.Canvas();
+    c.MoveTo(5, 5);
+    c.LineTo(55, 30);
+    c.TextOut(5, 20, "AB");
+
+    // At ratio 1 the exact bitmap.
+    EXPECT_EQ(Rendered(control), control.Picture().Image());
+
+    QImage dense(120, 80, QImage::Format_RGB32);
+    dense.setDevicePixelRatio(2);
+    dense.fill(qRgb(1, 2, 3));
+    control.render(&dense, QPoint(), QRegion(), QWidget::DrawChildren);
+    // The picture's pixels keep their places: the line's ends where the bitmap has them.
+    EXPECT_LT(qGray(dense.pixel(11, 11)), 128);
+    EXPECT_EQ(dense.pixel(110, 10), qRgb(255, 255, 255));
+    // Smooth, not pixel-doubled: shades between black and white along the slope,
+    // which doubling the one-bit bitmap never gives.
+    int shades = 0;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 120; ++x) {
+            const int g = qGray(dense.pixel(x, y));
+            if (g > 40 && g < 215) ++shades;
+        }
+    EXPECT_GT(shades, 20);
+    // A change shows at once.
+    c.Pen.Color = clWhite;
+    c.Brush.Color = clWhite;
+    c.Rectangle(0, 0, 60, 40);
+    control.render(&dense, QPoint(), QRegion(), QWidget::DrawChildren);
+    EXPECT_EQ(dense.pixel(11, 11), qRgb(255, 255, 255));
+}
