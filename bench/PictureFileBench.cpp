@@ -29,7 +29,7 @@ TPicture& Drawing()
         canvas.LineTo(416, 417);
         canvas.LineTo(83, 167);
         canvas.LineTo(83, 417);
-        canvas.Brush.Style = BrushStyle::Clear;
+        canvas.Brush.Style = TBrushStyle::Clear;
         canvas.Ellipse(100, 100, 400, 400);
         canvas.TextOut(93, 427, "A");
     }

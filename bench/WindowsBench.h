@@ -10,9 +10,9 @@
 #include "platform/TextConversion.h"
 #include "shell/Application.h"
 
-class AnswerYes : public platform::DialogHost {
+class AnswerYes : public platform::TDialogHost {
 public:
-    platform::Answer Question(QWidget*, const QString&, const QString&) override { return platform::Answer::Yes; }
+    platform::TAnswer Question(QWidget*, const QString&, const QString&) override { return platform::TAnswer::Yes; }
     void ErrorBox(QWidget*, const QString&, const QString&) override {}
     void MessageBox(QWidget*, const QString&, const QString&) override {}
 };

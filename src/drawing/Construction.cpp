@@ -25,7 +25,7 @@ platform::TCanvas& PrepareBitmap(TDrawing& drawing, bool blank)
     using namespace platform;
     TCanvas& first = drawing.Canvas();
     first.Pen.Color = clWhite;
-    first.Brush.Style = BrushStyle::Solid;
+    first.Brush.Style = TBrushStyle::Solid;
     first.Brush.Color = clWhite;
     TCanvas& canvas = drawing.FitBitmapToControl();
     if (blank) canvas.Rectangle(0, 0, drawing.Width(), drawing.Height());

@@ -21,7 +21,7 @@ void DrawAxes(const TWorldCanvas& world)
 {
     using namespace platform;
     TCanvas& canvas = world.Canvas;
-    canvas.Brush.Style = BrushStyle::Solid;
+    canvas.Brush.Style = TBrushStyle::Solid;
     canvas.Brush.Color = clWhite;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Width = 1;

@@ -104,8 +104,8 @@ void TForm2::BuildControls(QWidget* client)
     Canvas->setGeometry(0, 0, kClientWidth, kClientHeight);
     // Ready for the band before the first activation too: a window shown without
     // being activated (no window manager) can be dragged on at once.
-    Canvas->Pen.Mode = platform::PenMode::NotXor;
-    Canvas->Brush.Style = platform::BrushStyle::Clear;
+    Canvas->Pen.Mode = platform::TPenMode::NotXor;
+    Canvas->Brush.Style = platform::TBrushStyle::Clear;
 }
 
 void TForm2::BuildMenu()
@@ -175,7 +175,7 @@ void TForm2::Button1Click()
 {
     platform::TCanvas& first = Drawing->Canvas();
     first.Pen.Color = platform::clWhite;
-    first.Brush.Style = platform::BrushStyle::Solid;
+    first.Brush.Style = platform::TBrushStyle::Solid;
     first.Brush.Color = platform::clWhite;
     platform::TCanvas& canvas = Drawing->FitBitmapToControl();
     canvas.Rectangle(0, 0, Drawing->Width(), Drawing->Height());

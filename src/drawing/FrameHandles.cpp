@@ -44,8 +44,8 @@ void TForm2::changeEvent(QEvent* event)
 void TForm2::FormActivate()
 {
     HideHandles();
-    Canvas->Pen.Mode = platform::PenMode::NotXor;
-    Canvas->Brush.Style = platform::BrushStyle::Clear;
+    Canvas->Pen.Mode = platform::TPenMode::NotXor;
+    Canvas->Brush.Style = platform::TBrushStyle::Clear;
 }
 
 void TForm2::DrawBand(TFrameControl control)

@@ -58,10 +58,10 @@ void RememberFolder(TForm2& form, const QString& chosenFile) { form.PictureFolde
 
 void TForm2::N2Click()
 {
-    const auto targetName = [](const platform::FileChoice& choice) {
+    const auto targetName = [](const platform::TFileChoice& choice) {
         return SaveTarget(choice.FileName, choice.FilterIndex).FileName;
     };
-    const std::optional<platform::FileChoice> choice =
+    const std::optional<platform::TFileChoice> choice =
         platform::Dialogs().SaveFile(this, kPictureFilter, 1, StartFolder(*this), targetName);
     if (!choice) return;
     RememberFolder(*this, choice->FileName);
@@ -76,7 +76,7 @@ void TForm2::N2Click()
 
 void TForm2::N3Click()
 {
-    const std::optional<platform::FileChoice> choice =
+    const std::optional<platform::TFileChoice> choice =
         platform::Dialogs().OpenFile(this, kOpenPictureFilter, kOpenAllPicturesIndex, StartFolder(*this));
     if (!choice) return;
     RememberFolder(*this, choice->FileName);

@@ -277,7 +277,7 @@ public:
         }
         pen = ToQRgb(c.Pen.Color);
         brush = ToQRgb(c.Brush.Color);
-        notXor = c.Pen.Mode == PenMode::NotXor;
+        notXor = c.Pen.Mode == TPenMode::NotXor;
         penWidth = std::max(c.Pen.Width, 1);
     }
     bool Active() const { return bits != nullptr; }
@@ -466,7 +466,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
     const i64 ya = std::min(y1, y2), yb = i64(std::max(y1, y2)) - 1;
     if (xa > xb || ya > yb) return;
 
-    if (Brush.Style == BrushStyle::Solid) {
+    if (Brush.Style == TBrushStyle::Solid) {
         for (i64 y = std::max<i64>(ya + 1, 0); y <= std::min<i64>(yb - 1, p.height - 1); ++y)
             p.BrushSpan(y, xa + 1, xb - 1);
     }
@@ -499,7 +499,7 @@ void TCanvas::DrawEllipse(int x1, int y1, int x2, int y2)
     if (!p.Active()) return;
     const EllipseBox box(x1, y1, x2, y2);
     if (box.Empty()) return;
-    if (Brush.Style == BrushStyle::Solid) {
+    if (Brush.Style == TBrushStyle::Solid) {
         box.Rows(0, p.height - 1, [&](i64 y, i64, i64, i64, i64, i64 fa, i64 fb) { p.BrushSpan(y, fa, fb); });
     }
     const Footprint fp(p.penWidth);
@@ -576,7 +576,7 @@ void TCanvas::DrawArc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, in
 void TCanvas::FloodFill(int x, int y, TColor border)
 {
     Painter p(*this);
-    if (!p.Active() || Brush.Style == BrushStyle::Clear) return;
+    if (!p.Active() || Brush.Style == TBrushStyle::Clear) return;
     if (x < 0 || y < 0 || x >= p.width || y >= p.height) return;
     const QRgb stop = ToQRgb(border) & 0x00FFFFFFu;
     const int w = p.width, h = p.height;
@@ -734,7 +734,7 @@ void TCanvas::TextOut(int x, int y, const QString& text)
     const QSize ext = look.extent;
     // Off the image altogether: nothing to draw (and no huge coordinates for QPainter).
     if (i64(x) + ext.width() <= 0 || x >= p.width || i64(y) + ext.height() <= 0 || y >= p.height) return;
-    if (Brush.Style == BrushStyle::Solid) {
+    if (Brush.Style == TBrushStyle::Solid) {
         for (i64 row = y; row < i64(y) + ext.height(); ++row) p.BrushSpan(row, x, i64(x) + ext.width() - 1);
     }
     if (scene_) scene_->Text(QPointF(x, y), ext, look.ascent, Font, FontColor, Brush, text);

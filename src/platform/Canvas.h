@@ -50,18 +50,18 @@ TColor FromQRgb(QRgb rgb);
 TColor FromQColor(const QColor& color);
 QColor ToQColor(TColor color);
 
-enum class PenMode { Copy, NotXor };
-enum class BrushStyle { Solid, Clear };
+enum class TPenMode { Copy, NotXor };
+enum class TBrushStyle { Solid, Clear };
 
 struct TPen {
     TColor Color = clBlack;
     int Width = 1;  // below 1 draws as 1; a wide pen costs Width spans per pixel of the figure
-    PenMode Mode = PenMode::Copy;
+    TPenMode Mode = TPenMode::Copy;
 };
 
 struct TBrush {
     TColor Color = clWhite;
-    BrushStyle Style = BrushStyle::Solid;
+    TBrushStyle Style = TBrushStyle::Solid;
 };
 
 class TCanvas {

@@ -13,8 +13,8 @@ namespace platform {
 
 namespace {
 
-DialogHost realHost;
-DialogHost* currentHost = &realHost;
+TDialogHost realHost;
+TDialogHost* currentHost = &realHost;
 
 // "desc|pattern|desc|pattern" to Qt's "desc (pattern)" list.
 QStringList QtFilters(const QString& filter)
@@ -29,7 +29,7 @@ QStringList QtFilters(const QString& filter)
 // really write (the command may add an extension to the name typed).
 class FileDialog : public QFileDialog {
 public:
-    FileDialog(QWidget* owner, DialogHost::TargetName target, QStringList filters)
+    FileDialog(QWidget* owner, TDialogHost::TargetName target, QStringList filters)
         : QFileDialog(owner), target_(std::move(target)), filters_(std::move(filters))
     {
     }
@@ -38,7 +38,7 @@ public:
     {
         const QStringList files = selectedFiles();
         if (target_ && !files.isEmpty() && !QFileInfo(files.first()).isDir()) {
-            const FileChoice choice{files.first(), int(filters_.indexOf(selectedNameFilter())) + 1};
+            const TFileChoice choice{files.first(), int(filters_.indexOf(selectedNameFilter())) + 1};
             const QFileInfo written(target_(choice));
             if (written.exists()) {
                 const QString question =
@@ -53,13 +53,13 @@ public:
     }
 
 private:
-    DialogHost::TargetName target_;
+    TDialogHost::TargetName target_;
     QStringList filters_;
 };
 
-std::optional<FileChoice> RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& filter,
+std::optional<TFileChoice> RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& filter,
                                         int filterIndex, const QString& initialDir,
-                                        const DialogHost::TargetName& target = {})
+                                        const TDialogHost::TargetName& target = {})
 {
     FileDialog dialog(owner, target, QtFilters(filter));
     dialog.setAcceptMode(mode);
@@ -71,30 +71,30 @@ std::optional<FileChoice> RunFileDialog(QWidget* owner, QFileDialog::AcceptMode 
     if (filterIndex >= 1 && filterIndex <= filters.size()) dialog.selectNameFilter(filters[filterIndex - 1]);
     dialog.setDirectory(initialDir);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return FileChoice{dialog.selectedFiles().first(), int(filters.indexOf(dialog.selectedNameFilter())) + 1};
+    return TFileChoice{dialog.selectedFiles().first(), int(filters.indexOf(dialog.selectedNameFilter())) + 1};
 }
 
 }  // namespace
 
-void DialogHost::ErrorBox(QWidget* owner, const QString& caption, const QString& text)
+void TDialogHost::ErrorBox(QWidget* owner, const QString& caption, const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, owner);
     box.exec();
 }
 
-void DialogHost::MessageBox(QWidget* owner, const QString& caption, const QString& text)
+void TDialogHost::MessageBox(QWidget* owner, const QString& caption, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
     box.exec();
 }
 
-Answer DialogHost::Question(QWidget* owner, const QString& caption, const QString& text)
+TAnswer TDialogHost::Question(QWidget* owner, const QString& caption, const QString& text)
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, owner);
-    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    return box.exec() == QMessageBox::Yes ? TAnswer::Yes : TAnswer::No;
 }
 
-std::optional<QColor> DialogHost::ChooseColor(QWidget* owner, const QColor& initial)
+std::optional<QColor> TDialogHost::ChooseColor(QWidget* owner, const QColor& initial)
 {
     QColorDialog dialog(initial, owner);
     dialog.setOption(QColorDialog::DontUseNativeDialog, true);
@@ -102,26 +102,26 @@ std::optional<QColor> DialogHost::ChooseColor(QWidget* owner, const QColor& init
     return dialog.selectedColor();
 }
 
-std::optional<FileChoice> DialogHost::SaveFile(QWidget* owner, const QString& filter, int filterIndex,
+std::optional<TFileChoice> TDialogHost::SaveFile(QWidget* owner, const QString& filter, int filterIndex,
                                                const QString& initialDir, const TargetName& target)
 {
     return RunFileDialog(owner, QFileDialog::AcceptSave, filter, filterIndex, initialDir, target);
 }
 
-std::optional<FileChoice> DialogHost::OpenFile(QWidget* owner, const QString& filter, int filterIndex,
+std::optional<TFileChoice> TDialogHost::OpenFile(QWidget* owner, const QString& filter, int filterIndex,
                                                const QString& initialDir)
 {
     return RunFileDialog(owner, QFileDialog::AcceptOpen, filter, filterIndex, initialDir);
 }
 
-bool DialogHost::Print(QWidget* owner, QPrinter& printer)
+bool TDialogHost::Print(QWidget* owner, QPrinter& printer)
 {
     QPrintDialog dialog(&printer, owner);
     return dialog.exec() == QDialog::Accepted;
 }
 
-DialogHost& Dialogs() { return *currentHost; }
+TDialogHost& Dialogs() { return *currentHost; }
 
-void SetDialogHost(DialogHost* host) { currentHost = host ? host : &realHost; }
+void SetDialogHost(TDialogHost* host) { currentHost = host ? host : &realHost; }
 
 }  // namespace platform

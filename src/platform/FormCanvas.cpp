@@ -11,7 +11,7 @@ namespace {
 bool Same(const TFormCanvas::Figure& a, const TFormCanvas::Figure& b)
 {
     return a.Box == b.Box && a.Pen.Color == b.Pen.Color && a.Pen.Mode == b.Pen.Mode &&
-           a.Brush.Style == b.Brush.Style && (a.Brush.Style == BrushStyle::Clear || a.Brush.Color == b.Brush.Color);
+           a.Brush.Style == b.Brush.Style && (a.Brush.Style == TBrushStyle::Clear || a.Brush.Color == b.Brush.Color);
 }
 
 }  // namespace
@@ -29,7 +29,7 @@ void TFormCanvas::Rectangle(int x1, int y1, int x2, int y2)
                               QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1)),
                         Pen, Brush};
     // The same NotXor figure twice in a row cancels out pixel for pixel.
-    if (figure.Pen.Mode == PenMode::NotXor && !figures_.empty() && Same(figures_.back(), figure))
+    if (figure.Pen.Mode == TPenMode::NotXor && !figures_.empty() && Same(figures_.back(), figure))
         figures_.pop_back();
     else
         figures_.push_back(figure);
@@ -43,9 +43,9 @@ void TFormCanvas::paintEvent(QPaintEvent* event)
     painter.setClipRegion(event->region());
     for (const Figure& f : figures_) {
         if (f.Box.isEmpty()) continue;
-        painter.setCompositionMode(f.Pen.Mode == PenMode::NotXor ? QPainter::RasterOp_NotSourceXorDestination
+        painter.setCompositionMode(f.Pen.Mode == TPenMode::NotXor ? QPainter::RasterOp_NotSourceXorDestination
                                                                    : QPainter::CompositionMode_SourceOver);
-        if (f.Brush.Style == BrushStyle::Solid && f.Box.width() > 2 && f.Box.height() > 2)
+        if (f.Brush.Style == TBrushStyle::Solid && f.Box.width() > 2 && f.Box.height() > 2)
             painter.fillRect(f.Box.adjusted(1, 1, -1, -1), ToQColor(f.Brush.Color));
         // The outline as four strips that never overlap: a pixel inverted twice
         // would show unchanged.

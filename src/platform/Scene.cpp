@@ -65,7 +65,7 @@ int TScene::FontIndex(const QFont& font)
 
 void TScene::Line(const TPen& pen, QPointF from, QPointF to)
 {
-    if (pen.Mode == PenMode::NotXor) return Fold();
+    if (pen.Mode == TPenMode::NotXor) return Fold();
     if (!ops_.empty()) {
         Op& last = ops_.back();
         // A line that goes on from where the last ended, in the same pen, extends it:
@@ -86,10 +86,10 @@ void TScene::Line(const TPen& pen, QPointF from, QPointF to)
 
 void TScene::Rectangle(const TPen& pen, const TBrush& brush, const QRectF& box)
 {
-    if (pen.Mode == PenMode::NotXor) return Fold();
+    if (pen.Mode == TPenMode::NotXor) return Fold();
     const QRectF picture(QPointF(0, 0), QSizeF(size_));
     // A box of one colour over the whole picture blanks it: the scene starts again.
-    if (brush.Style == BrushStyle::Solid && box.contains(picture) &&
+    if (brush.Style == TBrushStyle::Solid && box.contains(picture) &&
         (pen.Color == brush.Color || box.adjusted(1, 1, -1, -1).contains(picture))) {
         return Blank(size_, brush.Color);
     }
@@ -103,7 +103,7 @@ void TScene::Rectangle(const TPen& pen, const TBrush& brush, const QRectF& box)
 
 void TScene::Ellipse(const TPen& pen, const TBrush& brush, const QRectF& box)
 {
-    if (pen.Mode == PenMode::NotXor) return Fold();
+    if (pen.Mode == TPenMode::NotXor) return Fold();
     Op op(Op::Kind::Ellipse);
     op.color = pen.Color;
     op.width = pen.Width;
@@ -114,7 +114,7 @@ void TScene::Ellipse(const TPen& pen, const TBrush& brush, const QRectF& box)
 
 void TScene::Arc(const TPen& pen, const QRectF& box, double startDeg, double sweepDeg)
 {
-    if (pen.Mode == PenMode::NotXor) return Fold();
+    if (pen.Mode == TPenMode::NotXor) return Fold();
     Op op(Op::Kind::Arc);
     op.color = pen.Color;
     op.width = pen.Width;
@@ -229,7 +229,7 @@ void TScene::Render(QPainter& painter, const QRectF& target) const
         case Op::Kind::Rectangle:
         case Op::Kind::Ellipse: {
             const bool rect = op.kind == Op::Kind::Rectangle;
-            if (op.brush.Style == BrushStyle::Solid) {
+            if (op.brush.Style == TBrushStyle::Solid) {
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(ToQColor(op.brush.Color));
                 if (rect) painter.drawRect(op.box.normalized());
@@ -257,7 +257,7 @@ void TScene::Render(QPainter& painter, const QRectF& target) const
             break;
         }
         case Op::Kind::Text:
-            if (op.brush.Style == BrushStyle::Solid) painter.fillRect(op.box, ToQColor(op.brush.Color));
+            if (op.brush.Style == TBrushStyle::Solid) painter.fillRect(op.box, ToQColor(op.brush.Color));
             painter.setFont(fonts[size_t(op.font)]);
             painter.setPen(ToQColor(op.color));
             painter.drawText(op.baseline, op.text);

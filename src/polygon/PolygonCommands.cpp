@@ -28,8 +28,8 @@ void TForm1::ErrorClick()
     Memo3->Add(QString::fromStdString(result.CrossingLine));
     FigureAccepted = true;
     if (!result.ProblemFound) return;
-    const platform::Answer answer =
+    const platform::TAnswer answer =
         platform::Dialogs().Question(this, "Перевірка", QString::fromStdString(result.Question));
     // Giving up on a faulty figure resets the entry tabs, exactly as the initial-state button does.
-    if (answer == platform::Answer::No) Button3Click();
+    if (answer == platform::TAnswer::No) Button3Click();
 }

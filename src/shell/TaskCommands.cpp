@@ -185,7 +185,7 @@ bool TForm1::OpenTaskFile(const QString& path)
 
 void TForm1::NOpenTaskClick()
 {
-    const std::optional<platform::FileChoice> choice =
+    const std::optional<platform::TFileChoice> choice =
         platform::Dialogs().OpenFile(this, kOpenTaskFilter, 1, OpenTaskFolder());
     if (!choice) return;
     OpenTaskFile(choice->FileName);
@@ -193,8 +193,8 @@ void TForm1::NOpenTaskClick()
 
 void TForm1::NSaveTaskClick()
 {
-    const auto targetName = [](const platform::FileChoice& choice) { return TaskSaveName(choice.FileName); };
-    const std::optional<platform::FileChoice> choice =
+    const auto targetName = [](const platform::TFileChoice& choice) { return TaskSaveName(choice.FileName); };
+    const std::optional<platform::TFileChoice> choice =
         platform::Dialogs().SaveFile(this, kSaveTaskFilter, 1, SaveTaskFolder(), targetName);
     if (!choice) return;
     const QString path = TaskSaveName(choice->FileName);

@@ -116,7 +116,7 @@ TEST_F(DrawingTest, DefaultTriangleFitsItsWindowAndDrawsAxesOutlineAndLetters)
     EXPECT_EQ(Vertices[4].Y, 0.0);
     platform::TCanvas& canvas = Form2->Image1->Canvas();
     EXPECT_EQ(canvas.Pen.Color, clRed);
-    EXPECT_EQ(canvas.Brush.Style, platform::BrushStyle::Solid);
+    EXPECT_EQ(canvas.Brush.Style, platform::TBrushStyle::Solid);
     EXPECT_EQ(canvas.Brush.Color, clWhite);
 }
 
@@ -230,7 +230,7 @@ TEST_F(DrawingTest, RebuildButtonReportsAnErrorThroughTheErrorBox)
 TEST_F(DrawingTest, DeclinedCheckDrawsNothing)
 {
     StoreFigure({{0, 0}, {1, 1}});  // too few vertices, three on a line
-    dialogs.Answers = {platform::Answer::No};
+    dialogs.Answers = {platform::TAnswer::No};
     ASSERT_EQ(Construct(), "");
     EXPECT_FALSE(FigureAccepted);
     EXPECT_FALSE(Form2->isVisible());

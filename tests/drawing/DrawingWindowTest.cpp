@@ -127,7 +127,7 @@ TEST_F(DrawingTest, ClearGivesAWhiteBitmapOfTheControlsSize)
     EXPECT_TRUE(AllWhite());
     platform::TCanvas& canvas = Form2->Image1->Canvas();
     EXPECT_EQ(canvas.Pen.Color, clBlack);
-    EXPECT_EQ(canvas.Brush.Style, platform::BrushStyle::Solid);
+    EXPECT_EQ(canvas.Brush.Style, platform::TBrushStyle::Solid);
     EXPECT_EQ(canvas.Brush.Color, clWhite);
     EXPECT_EQ(canvas.Pen.Width, 1);  // left as the figure pen had it
 }

@@ -149,11 +149,11 @@ TEST_F(FrameHandlesTest, PressAndReleaseOnThePictureShowsTheHandles)
     EXPECT_EQ(HandlePlaces(), places);
 
     // Activation hides them again and readies the window canvas.
-    Form2->Canvas->Pen.Mode = platform::PenMode::Copy;
+    Form2->Canvas->Pen.Mode = platform::TPenMode::Copy;
     Form2->FormActivate();
     EXPECT_TRUE(HandlesHidden());
-    EXPECT_EQ(Form2->Canvas->Pen.Mode, platform::PenMode::NotXor);
-    EXPECT_EQ(Form2->Canvas->Brush.Style, platform::BrushStyle::Clear);
+    EXPECT_EQ(Form2->Canvas->Pen.Mode, platform::TPenMode::NotXor);
+    EXPECT_EQ(Form2->Canvas->Brush.Style, platform::TBrushStyle::Clear);
 }
 
 TEST_F(FrameHandlesTest, WindowActivationHidesTheHandles)

@@ -18,7 +18,7 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
-using platform::FileChoice;
+using platform::TFileChoice;
 
 namespace {
 
@@ -101,12 +101,12 @@ protected:
     QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); }
     void Save(const QString& name, int filterIndex)
     {
-        dialogs.Files = {FileChoice{Path(name), filterIndex}};
+        dialogs.Files = {TFileChoice{Path(name), filterIndex}};
         Form2->N2Click();
     }
     void Load(const QString& name)
     {
-        dialogs.Files = {FileChoice{Path(name), 1}};
+        dialogs.Files = {TFileChoice{Path(name), 1}};
         Form2->N3Click();
     }
 
@@ -185,9 +185,9 @@ TEST_F(PictureFileCommandsTest, ATypedPictureExtensionChoosesTheFormatElseTheFil
 
     // The save dialog asks before replacing the name that will be written.
     ASSERT_TRUE(dialogs.LastSaveTarget);
-    EXPECT_EQ(dialogs.LastSaveTarget(FileChoice{Path("a"), 1}), Path("a.bmp"));
-    EXPECT_EQ(dialogs.LastSaveTarget(FileChoice{Path("a.jpg"), 1}), Path("a.jpg"));
-    EXPECT_EQ(dialogs.LastSaveTarget(FileChoice{Path("a.gif"), 2}), Path("a.gif.jpg"));
+    EXPECT_EQ(dialogs.LastSaveTarget(TFileChoice{Path("a"), 1}), Path("a.bmp"));
+    EXPECT_EQ(dialogs.LastSaveTarget(TFileChoice{Path("a.jpg"), 1}), Path("a.jpg"));
+    EXPECT_EQ(dialogs.LastSaveTarget(TFileChoice{Path("a.gif"), 2}), Path("a.gif.jpg"));
 }
 
 TEST_F(PictureFileCommandsTest, CancelledDialogsChangeNothing)
@@ -255,7 +255,7 @@ TEST_F(PictureFileCommandsTest, AFailedLoadSaysWhyAndKeepsThePicture)
     };
     for (const auto& [name, message] : cases) {
         SCOPED_TRACE(name);
-        dialogs.Files = {FileChoice{Path(name), 1}};
+        dialogs.Files = {TFileChoice{Path(name), 1}};
         EXPECT_EQ(ErrorOf([] { Form2->N3Click(); }), message);
         EXPECT_EQ(Form2->Image1->Picture().GraphicKind(), platform::TPicture::Kind::Bitmap);
         EXPECT_EQ(Surface(), drawing);
@@ -360,9 +360,9 @@ TEST_F(PictureFileCommandsTest, DialogsStartInThePicturesFolderThenInTheFolderLa
     EXPECT_EQ(InitialPictureFolder(), dir.filePath("Pictures"));
 
     QDir(dir.path()).mkdir("work");
-    dialogs.Files = {FileChoice{dir.filePath("work/one"), 1}};
+    dialogs.Files = {TFileChoice{dir.filePath("work/one"), 1}};
     Form2->N2Click();
-    dialogs.Files = {FileChoice{Path("drawn.bmp"), 1}};
+    dialogs.Files = {TFileChoice{Path("drawn.bmp"), 1}};
     EXPECT_EQ(ErrorOf([] { Form2->N3Click(); }).rfind("Cannot open file", 0), 0u);
     Form2->N2Click();  // cancelled
     qputenv("HOME", savedHome);

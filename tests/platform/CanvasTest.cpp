@@ -167,7 +167,7 @@ TEST(CanvasRectangle, ClearBrushAndEmptyBoxes)
 {
     QImage image = White(6, 5);
     TCanvas canvas(&image);
-    canvas.Brush.Style = BrushStyle::Clear;
+    canvas.Brush.Style = TBrushStyle::Clear;
     canvas.Rectangle(1, 1, 5, 4);
     EXPECT_EQ(Art(image), Rows({"......", ".####.", ".#..#.", ".####.", "......"}));
 
@@ -276,8 +276,8 @@ TEST(CanvasNotXor, DrawingTwiceRestoresThePixels)
     const std::vector<std::pair<const char*, std::function<void(TCanvas&)>>> figures = {
         {"line", [](TCanvas& c) { c.MoveTo(-3, 2), c.LineTo(37, 29); }},
         {"polyline", [](TCanvas& c) { c.MoveTo(5, 5), c.LineTo(30, 5), c.LineTo(30, 30), c.LineTo(5, 5); }},
-        {"band", [](TCanvas& c) { c.Brush.Style = BrushStyle::Clear, c.Rectangle(3, 4, 33, 21); }},
-        {"thin band", [](TCanvas& c) { c.Brush.Style = BrushStyle::Clear, c.Rectangle(3, 4, 4, 21); }},
+        {"band", [](TCanvas& c) { c.Brush.Style = TBrushStyle::Clear, c.Rectangle(3, 4, 33, 21); }},
+        {"thin band", [](TCanvas& c) { c.Brush.Style = TBrushStyle::Clear, c.Rectangle(3, 4, 4, 21); }},
         {"wide line", [](TCanvas& c) { c.Pen.Width = 5, c.MoveTo(2, 30), c.LineTo(35, 3); }},
         {"arc", [](TCanvas& c) { c.Pen.Width = 4, c.Arc(2, 3, 37, 33, 0, 0, 0, 0); }},
     };
@@ -291,7 +291,7 @@ TEST(CanvasNotXor, DrawingTwiceRestoresThePixels)
                     image.setPixel(x, y, format == QImage::Format_ARGB32 ? rng.generate() : rng.generate() | 0xFF000000u);
             const QImage before = image.copy();
             TCanvas canvas(&image);
-            canvas.Pen.Mode = PenMode::NotXor;
+            canvas.Pen.Mode = TPenMode::NotXor;
             draw(canvas);
             EXPECT_NE(image, before);
             canvas.Brush = TBrush{};
@@ -307,7 +307,7 @@ TEST(CanvasNotXor, BlackPenInvertsExactlyTheStroke)
     QImage copy = White(20, 20), xored(20, 20, QImage::Format_RGB32);
     xored.fill(ToQRgb(0x123456));
     TCanvas a(&copy), b(&xored);
-    b.Pen.Mode = PenMode::NotXor;
+    b.Pen.Mode = TPenMode::NotXor;
     for (TCanvas* c : {&a, &b}) {
         c->Pen.Width = 3;
         c->MoveTo(2, 3);
@@ -322,7 +322,7 @@ TEST(CanvasNotXor, BlackPenInvertsExactlyTheStroke)
     QImage one(1, 1, QImage::Format_RGB32);
     one.fill(ToQRgb(0x00F0F0F0));
     TCanvas c(&one);
-    c.Pen = TPen{0x000F00FF, 1, PenMode::NotXor};
+    c.Pen = TPen{0x000F00FF, 1, TPenMode::NotXor};
     c.MoveTo(0, 0);
     c.LineTo(1, 0);
     EXPECT_EQ(c.Pixel(0, 0), 0x00000FF0u);
@@ -360,14 +360,14 @@ TEST(CanvasFloodFill, StopsAtTheBorderColourOnly)
 {
     QImage image = White(12, 8);
     TCanvas canvas(&image);
-    canvas.Brush.Style = BrushStyle::Clear;
+    canvas.Brush.Style = TBrushStyle::Clear;
     canvas.Rectangle(1, 1, 9, 7);
     // Other colours than the border's are filled over.
     canvas.SetPixel(4, 3, clRed);
     canvas.Pen.Color = 0x00FF00;
     canvas.MoveTo(6, 2);
     canvas.LineTo(6, 6);
-    canvas.Brush = TBrush{0xFF0000, BrushStyle::Solid};
+    canvas.Brush = TBrush{0xFF0000, TBrushStyle::Solid};
     canvas.FloodFill(2, 2, clBlack);
     EXPECT_EQ(Art(image, clBlack, 0xFF0000),
               Rows({"............", ".########...", ".#oooooo#...", ".#oooooo#...", ".#oooooo#...",
@@ -378,7 +378,7 @@ TEST(CanvasFloodFill, StopsAtTheBorderColourOnly)
     canvas.FloodFill(1, 1, clBlack);
     canvas.FloodFill(-1, 3, clWhite);
     canvas.FloodFill(12, 3, clWhite);
-    canvas.Brush.Style = BrushStyle::Clear;
+    canvas.Brush.Style = TBrushStyle::Clear;
     canvas.FloodFill(11, 0, clBlack);
     EXPECT_EQ(image, before);
 }
@@ -465,7 +465,7 @@ TEST(CanvasClipping, EndsNearTheInt32Limits)
         {"outside", {INT_MIN, -1}, {INT_MAX, -1}, [](int, int) { return false; }},
     };
     for (const Case& c : cases) {
-        for (PenMode mode : {PenMode::Copy, PenMode::NotXor}) {
+        for (TPenMode mode : {TPenMode::Copy, TPenMode::NotXor}) {
             SCOPED_TRACE(c.name);
             QImage image = White(40, 30);
             TCanvas canvas(&image);
@@ -553,7 +553,7 @@ TEST(CanvasText, LabelBoxesAreNarrowAndOpaque)
     QImage clear(30, 20, QImage::Format_RGB32);
     clear.fill(ToQRgb(clRed));
     TCanvas other(&clear);
-    other.Brush.Style = BrushStyle::Clear;
+    other.Brush.Style = TBrushStyle::Clear;
     other.FontColor = 0x00FF00;
     other.TextOut(3, 2, QStringLiteral("Y"));
     EXPECT_EQ(Coloured(clear, 0x00FF00), Coloured(image, clBlack));

@@ -20,7 +20,7 @@ void PaintedTextOut(QImage& image, const TCanvas& state, int x, int y, const QSt
     if (int64_t(x) + ext.width() <= 0 || x >= image.width() || int64_t(y) + ext.height() <= 0 || y >= image.height())
         return;
     QPainter painter(&image);
-    if (state.Brush.Style == BrushStyle::Solid) painter.fillRect(QRect(QPoint(x, y), ext), ToQColor(state.Brush.Color));
+    if (state.Brush.Style == TBrushStyle::Solid) painter.fillRect(QRect(QPoint(x, y), ext), ToQColor(state.Brush.Color));
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(state.Font);
@@ -62,7 +62,7 @@ TEST(CanvasText, CachedTextSetsThePixelsQPainterSets)
                 canvas.Font = font;
                 canvas.FontColor = random() & 0xFFFFFF;
                 canvas.Brush.Color = random() & 0xFFFFFF;
-                canvas.Brush.Style = random() % 2 ? BrushStyle::Solid : BrushStyle::Clear;
+                canvas.Brush.Style = random() % 2 ? TBrushStyle::Solid : TBrushStyle::Clear;
                 const QString& text = texts[random() % std::size(texts)];
                 // Mostly inside, often across an edge.
                 const int x = int(random() % 90) - 25;

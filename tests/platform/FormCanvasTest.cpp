@@ -25,8 +25,8 @@ TEST(FormCanvas, NotXorOutlineInvertsWhatTheWindowShowsAndDrawnAgainRestoresIt)
     TShape control(&window);  // a control under the canvas: the band goes over it too
     control.setGeometry(20, 10, 8, 8);
     TFormCanvas canvas(&window);
-    canvas.Pen.Mode = PenMode::NotXor;
-    canvas.Brush.Style = BrushStyle::Clear;
+    canvas.Pen.Mode = TPenMode::NotXor;
+    canvas.Brush.Style = TBrushStyle::Clear;
     const QImage before = Shown(window);
 
     canvas.Rectangle(5, 5, 25, 15);  // over the control's left part

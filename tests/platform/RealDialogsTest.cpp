@@ -76,11 +76,11 @@ TEST_F(RealDialogs, MessageBoxesShowTheirIconButtonsAndText)
 
     Seen question;
     WhenModal([&](QWidget* m) { Inspect(m, question, QMessageBox::No); });
-    EXPECT_EQ(platform::Dialogs().Question(nullptr, "Перевірка", "Многокутник: ? Виконувати?"), platform::Answer::No);
+    EXPECT_EQ(platform::Dialogs().Question(nullptr, "Перевірка", "Многокутник: ? Виконувати?"), platform::TAnswer::No);
     EXPECT_EQ(question.icon, QMessageBox::Question);
     EXPECT_EQ(question.buttons.size(), 2);
     WhenModal([&](QWidget* m) { Inspect(m, question, QMessageBox::Yes); });
-    EXPECT_EQ(platform::Dialogs().Question(nullptr, "Перевірка", "?"), platform::Answer::Yes);
+    EXPECT_EQ(platform::Dialogs().Question(nullptr, "Перевірка", "?"), platform::TAnswer::Yes);
 }
 
 TEST_F(RealDialogs, QuestionButtonsSpeakUkrainianWhenTranslationsAreInstalled)
@@ -141,7 +141,7 @@ TEST_F(RealDialogs, SaveDialogAsksBeforeReplacingTheFileTheSaveWillWrite)
     QFile existing(dir.filePath("picture.bmp"));
     ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
     existing.close();
-    const auto target = [](const platform::FileChoice& choice) { return choice.FileName + ".bmp"; };
+    const auto target = [](const platform::TFileChoice& choice) { return choice.FileName + ".bmp"; };
 
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
         SCOPED_TRACE(answer == QMessageBox::No ? "no" : "yes");

@@ -25,18 +25,18 @@ void DrawEverything(TCanvas& c)
     c.Pen.Color = clBlack;
     c.Arc(20, 20, 120, 90, 120, 20, 20, 90);
     c.Arc(60, 60, 160, 160, 0, 0, 0, 0, QRectF(QPointF(60.3, 60.2), QPointF(159.8, 160.4)));
-    c.Brush.Style = BrushStyle::Clear;
+    c.Brush.Style = TBrushStyle::Clear;
     c.Rectangle(5, 170, 90, 195);
-    c.Brush.Style = BrushStyle::Solid;
+    c.Brush.Style = TBrushStyle::Solid;
     c.Brush.Color = 0xFF0000;
     c.FloodFill(100, 185, clBlack);
     c.Brush.Color = clWhite;
     c.TextOut(120, 170, "ABC -1");
     c.SetPixel(199, 199, clRed);
-    c.Pen.Mode = PenMode::NotXor;
+    c.Pen.Mode = TPenMode::NotXor;
     c.MoveTo(0, 199);
     c.LineTo(199, 0);
-    c.Pen.Mode = PenMode::Copy;
+    c.Pen.Mode = TPenMode::Copy;
     c.MoveTo(0, 0);
     c.LineTo(30, 5);
 }
@@ -170,9 +170,9 @@ TEST(Scene, FillsReplayFilledWithoutFolding)
     c.Brush.Color = clBlack;
     c.FloodFill(19, 14, clBlack);
     c.FloodFill(21, 14, clBlack);
-    c.Brush.Style = BrushStyle::Clear;
+    c.Brush.Style = TBrushStyle::Clear;
     c.Rectangle(35, 5, 55, 25);
-    c.Brush.Style = BrushStyle::Solid;
+    c.Brush.Style = TBrushStyle::Solid;
     c.Brush.Color = clRed;
     c.FloodFill(45, 15, clBlack);
     EXPECT_TRUE(picture.Scene().Base().isNull());

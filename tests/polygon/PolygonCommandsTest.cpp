@@ -53,7 +53,7 @@ TEST_F(FormsTest, AnsweringNoResetsTheEntryTabs)
     EntryCursor = 2;
     f.Button1->setEnabled(false);
     f.Memo2->Add("q");
-    dialogs.Answers = {platform::Answer::No};
+    dialogs.Answers = {platform::TAnswer::No};
 
     f.ErrorClick();
 

@@ -139,8 +139,8 @@ TEST_F(QuadrilateralTest, ClickBeyondTheFourthSlotStoresNothingButSetsTheCount)
 
 TEST_F(QuadrilateralTest, ArrowIsAskedAboutThenJudged)
 {
-    struct Case { platform::Answer answer; int32_t vertexCount; const char* verdict; };
-    for (const Case c : {Case{platform::Answer::Yes, 4, "Неопуклий"}, Case{platform::Answer::No, 0, "Опуклий"}}) {
+    struct Case { platform::TAnswer answer; int32_t vertexCount; const char* verdict; };
+    for (const Case c : {Case{platform::TAnswer::Yes, 4, "Неопуклий"}, Case{platform::TAnswer::No, 0, "Опуклий"}}) {
         SCOPED_TRACE(c.verdict);
         Form1->Button3Click();
         dialogs.Shown.clear();

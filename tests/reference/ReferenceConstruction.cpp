@@ -70,7 +70,7 @@ void TextOut(platform::TCanvas& canvas, int x, int y, const QString& text)
         return;
     {
         QPainter painter(image);
-        if (canvas.Brush.Style == platform::BrushStyle::Solid)
+        if (canvas.Brush.Style == platform::TBrushStyle::Solid)
             painter.fillRect(QRect(QPoint(x, y), ext), platform::ToQColor(canvas.Brush.Color));
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
@@ -87,9 +87,9 @@ void ErrorClick(TForm1& form1)
     form1.Memo3->Add(QString::fromStdString(result.CrossingLine));
     FigureAccepted = true;
     if (!result.ProblemFound) return;
-    const platform::Answer answer =
+    const platform::TAnswer answer =
         platform::Dialogs().Question(&form1, "Перевірка", QString::fromStdString(result.Question));
-    if (answer == platform::Answer::No) form1.Button3Click();
+    if (answer == platform::TAnswer::No) form1.Button3Click();
 }
 
 void DrawAxes()
@@ -97,7 +97,7 @@ void DrawAxes()
     using namespace platform;
     TImage* image = Form2->Image1;
     TCanvas& canvas = image->Canvas();
-    canvas.Brush.Style = BrushStyle::Solid;
+    canvas.Brush.Style = TBrushStyle::Solid;
     canvas.Brush.Color = clWhite;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Width = 1;
@@ -176,7 +176,7 @@ void N8Click(TForm1& form1)
     const int32_t h = image->height();
     TCanvas* canvas = &image->Canvas();
     canvas->Pen.Color = clWhite;
-    canvas->Brush.Style = BrushStyle::Solid;
+    canvas->Brush.Style = TBrushStyle::Solid;
     canvas->Brush.Color = clWhite;
     image->Picture().SetWidth(w);
     image->Picture().SetHeight(h);

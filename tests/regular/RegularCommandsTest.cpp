@@ -206,7 +206,7 @@ TEST_F(RegularTest, BuildFailuresLeaveWhatWasDoneBefore)
 TEST_F(RegularTest, CountsBelowThreeAreBuiltAndLeftToTheCheck)
 {
     // Two vertices: the check names the fault and asks; No resets the tabs.
-    dialogs.Answers = {platform::Answer::No};
+    dialogs.Answers = {platform::TAnswer::No};
     Fields("2", "5", "0");
     ASSERT_EQ(Run(&TForm1::N18Click), "");
     ASSERT_EQ(dialogs.Shown.size(), 1u);

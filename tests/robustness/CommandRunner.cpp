@@ -106,21 +106,21 @@ void CommandRunner::PrepareFiles()
                     "damaged.jpg", "cut.jpg",    "good.ortalis", "cut.ortalis", "saved.ortalis"};
 }
 
-std::optional<platform::FileChoice> CommandRunner::NextFile(bool save)
+std::optional<platform::TFileChoice> CommandRunner::NextFile(bool save)
 {
     const int turn = fileTurn_++;
     if (save) {
         // Cancel, the two kinds, and a folder that is not there.
         switch (turn % 4) {
         case 0: return std::nullopt;
-        case 1: return platform::FileChoice{files_.path() + "/saved", 1};
-        case 2: return platform::FileChoice{files_.path() + "/saved", 2};
-        default: return platform::FileChoice{files_.path() + "/no such folder/saved", 1};
+        case 1: return platform::TFileChoice{files_.path() + "/saved", 1};
+        case 2: return platform::TFileChoice{files_.path() + "/saved", 2};
+        default: return platform::TFileChoice{files_.path() + "/no such folder/saved", 1};
         }
     }
     const QString name = openChoices_[turn % openChoices_.size()];
     if (name.isEmpty()) return std::nullopt;
-    return platform::FileChoice{files_.path() + "/" + name, 1};
+    return platform::TFileChoice{files_.path() + "/" + name, 1};
 }
 
 void CommandRunner::Rebuild()
@@ -153,7 +153,7 @@ void CommandRunner::LearnOutputs()
             if (after.value(it.key()) != it.value()) resetOutputs_.insert(it.key());
 
         for (const UserCommand& command : Commands) {
-            for (platform::Answer answer : {platform::Answer::Yes, platform::Answer::No}) {
+            for (platform::TAnswer answer : {platform::TAnswer::Yes, platform::TAnswer::No}) {
                 baseline(marker);
                 if (!command.Available()) continue;
                 const QHash<QString, QString> was = FieldTexts();
@@ -174,7 +174,7 @@ void CommandRunner::LearnOutputs()
         SetAllCheckBoxes(true);
         if (!command.Available()) continue;
         const size_t first = dialogs_.Shown.size();
-        dialogs_.Answers.assign(8, platform::Answer::Yes);
+        dialogs_.Answers.assign(8, platform::TAnswer::Yes);
         command.Run();
         dialogs_.Answers.clear();
         for (size_t i = first; i < dialogs_.Shown.size(); ++i)
@@ -184,7 +184,7 @@ void CommandRunner::LearnOutputs()
     dialogs_.Shown.clear();
 }
 
-bool CommandRunner::Run(const UserCommand& command, platform::Answer answer, const QString& context)
+bool CommandRunner::Run(const UserCommand& command, platform::TAnswer answer, const QString& context)
 {
     if (!command.Available()) return false;
     const QHash<QString, QString> before = FieldTexts();
@@ -205,7 +205,7 @@ bool CommandRunner::Run(const UserCommand& command, platform::Answer answer, con
 }
 
 void CommandRunner::Check(const UserCommand& command, size_t firstDialog, const QHash<QString, QString>& before,
-                          platform::Answer answer, const QString& context)
+                          platform::TAnswer answer, const QString& context)
 {
     const QHash<QString, QString> after = FieldTexts();
     const std::vector<QString> texts(after.begin(), after.end());
@@ -218,7 +218,7 @@ void CommandRunner::Check(const UserCommand& command, size_t firstDialog, const 
         const ShownDialog& shown = dialogs_.Shown[i];
         const QString reason = UnknownDialogReason(shown, texts);
         if (!reason.isEmpty()) ADD_FAILURE() << context.toStdString() << ": " << reason.toStdString();
-        if (shown.Kind == "question" && answer == platform::Answer::No) askedAndRefused = true;
+        if (shown.Kind == "question" && answer == platform::TAnswer::No) askedAndRefused = true;
         if (shown.Kind == "error") {
             ++errors;
             if (i + 1 != dialogs_.Shown.size())

@@ -35,14 +35,14 @@ private:
 // name in a folder of the test's own.
 class TurnDialogs : public ScriptedDialogs {
 public:
-    std::function<std::optional<platform::FileChoice>(bool save)> NextFile;
-    std::optional<platform::FileChoice> SaveFile(QWidget* owner, const QString& filter, int index,
+    std::function<std::optional<platform::TFileChoice>(bool save)> NextFile;
+    std::optional<platform::TFileChoice> SaveFile(QWidget* owner, const QString& filter, int index,
                                                  const QString& dir, const TargetName& target) override
     {
         Files.assign(1, NextFile(true));
         return ScriptedDialogs::SaveFile(owner, filter, index, dir, target);
     }
-    std::optional<platform::FileChoice> OpenFile(QWidget* owner, const QString& filter, int index,
+    std::optional<platform::TFileChoice> OpenFile(QWidget* owner, const QString& filter, int index,
                                                  const QString& dir) override
     {
         Files.assign(1, NextFile(false));
@@ -67,16 +67,16 @@ public:
     // Runs the command if the user can reach it now; false when not. Questions are
     // answered with `answer`; file, colour dialogs by turns cancelled or answered.
     // Every broken rule is reported as a test failure naming `context`.
-    bool Run(const UserCommand& command, platform::Answer answer, const QString& context);
+    bool Run(const UserCommand& command, platform::TAnswer answer, const QString& context);
 
     std::vector<UserCommand> Commands;
     int Executed = 0;
 
 private:
     void Check(const UserCommand& command, size_t firstDialog, const QHash<QString, QString>& before,
-               platform::Answer answer, const QString& context);
+               platform::TAnswer answer, const QString& context);
     void PrepareFiles();
-    std::optional<platform::FileChoice> NextFile(bool save);
+    std::optional<platform::TFileChoice> NextFile(bool save);
 
     TurnDialogs& dialogs_;
     QStringList hidden_;

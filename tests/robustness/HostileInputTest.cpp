@@ -93,7 +93,7 @@ TEST_F(RobustnessTest, HostileTextsInEveryFieldBeforeEveryCommand)
             // Questions answered Yes with every box ticked, No with none, by turns.
             const bool yes = (hi + fi) % 2 == 0;
             SetAllCheckBoxes(yes);
-            const platform::Answer answer = yes ? platform::Answer::Yes : platform::Answer::No;
+            const platform::TAnswer answer = yes ? platform::TAnswer::Yes : platform::TAnswer::No;
             const QString context = QString("text %1 \"%2\" in %3").arg(hi).arg(h.left(20), fieldNames[fi]);
 
             for (size_t ci = 0; ci < runner.Commands.size(); ++ci) {

@@ -102,7 +102,7 @@ TEST_F(RobustnessTest, RandomCommandsLeaveTheHeapFlat)
         for (const UserCommand& c : runner.Commands)
             if (c.Available() && !SwitchesSkin(c)) available.push_back(&c);
         const UserCommand& command = *available[std::uniform_int_distribution<size_t>(0, available.size() - 1)(rng)];
-        const platform::Answer answer = rng() % 2 ? platform::Answer::Yes : platform::Answer::No;
+        const platform::TAnswer answer = rng() % 2 ? platform::TAnswer::Yes : platform::TAnswer::No;
         watchdog.Step(QString("command %1: %2").arg(i).arg(command.Name));
         runner.Run(command, answer, QString("command %1").arg(i));
         dialogs.Shown.clear();

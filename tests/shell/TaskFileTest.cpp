@@ -81,7 +81,7 @@ protected:
     // Saves through the menu command, the dialog answered with that name.
     void Save(const QString& chosen)
     {
-        dialogs.Files.push_back(platform::FileChoice{chosen, 1});
+        dialogs.Files.push_back(platform::TFileChoice{chosen, 1});
         Form1->NSaveTaskClick();
     }
 
@@ -137,7 +137,7 @@ TEST_F(TaskFileTest, EveryFieldListFlagAndVertexComesBackAsSaved)
     Restart();
     TForm1& g = *Form1;
     TForm2& e = *Form2;
-    dialogs.Files.push_back(platform::FileChoice{Path("task.ortalis"), 1});
+    dialogs.Files.push_back(platform::TFileChoice{Path("task.ortalis"), 1});
     g.NOpenTaskClick();
 
     EXPECT_TRUE(dialogs.Shown.size() == 1 && dialogs.Shown[0].Kind == "open");
@@ -240,7 +240,7 @@ TEST_F(TaskFileTest, SavingAddsTheExtensionOnlyWhenMissingAndAsksAboutThatName)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), before);
     // A folder that is not there: the picture files' error, and the dialogs keep their folder.
     const QString folderBefore = Form1->TaskFolder;
-    dialogs.Files.push_back(platform::FileChoice{Path("no such folder/f"), 1});
+    dialogs.Files.push_back(platform::TFileChoice{Path("no such folder/f"), 1});
     EXPECT_THROW(Form1->NSaveTaskClick(), platform::PlatformError);
     EXPECT_EQ(Form1->TaskFolder, folderBefore);
 }
@@ -376,7 +376,7 @@ TEST_F(TaskFileTest, TheExampleTasksOpenFromTheOpenDialogsFirstFolder)
     // The crossed polygon: the construction's check finds the crossing.
     ASSERT_TRUE(Form1->OpenTaskFile(ExamplesFolderPath() + "/crossed-polygon.ortalis"));
     dialogs.Shown.clear();
-    dialogs.Answers.push_back(platform::Answer::No);
+    dialogs.Answers.push_back(platform::TAnswer::No);
     Form1->N8Click();
     ASSERT_FALSE(dialogs.Shown.empty());
     EXPECT_EQ(dialogs.Shown[0].Kind, "question");

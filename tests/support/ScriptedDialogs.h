@@ -14,18 +14,18 @@ struct ShownDialog {
     QString Text;
 };
 
-class ScriptedDialogs : public platform::DialogHost {
+class ScriptedDialogs : public platform::TDialogHost {
 public:
     ScriptedDialogs() { platform::SetDialogHost(this); }
     ~ScriptedDialogs() override { platform::SetDialogHost(nullptr); }
 
     std::vector<ShownDialog> Shown;
-    std::deque<platform::Answer> Answers;                       // for Question; Yes when empty
+    std::deque<platform::TAnswer> Answers;                       // for Question; Yes when empty
     std::deque<std::optional<QColor>> Colors;                   // for ChooseColor; cancel when empty
-    std::deque<std::optional<platform::FileChoice>> Files;      // for SaveFile/OpenFile; cancel when empty
+    std::deque<std::optional<platform::TFileChoice>> Files;      // for SaveFile/OpenFile; cancel when empty
     std::deque<bool> Prints;                                    // for Print; cancel when empty
     QString PrintToPdf;  // when set, an accepted print dialog chooses a PDF file of this name
-    platform::DialogHost::TargetName LastSaveTarget;            // what the save dialog would ask about
+    platform::TDialogHost::TargetName LastSaveTarget;            // what the save dialog would ask about
     QColor LastColorInitial;
 
     void ErrorBox(QWidget*, const QString& caption, const QString& text) override
@@ -36,10 +36,10 @@ public:
     {
         Shown.push_back({"message", caption, text});
     }
-    platform::Answer Question(QWidget*, const QString& caption, const QString& text) override
+    platform::TAnswer Question(QWidget*, const QString& caption, const QString& text) override
     {
         Shown.push_back({"question", caption, text});
-        return Pop(Answers, platform::Answer::Yes);
+        return Pop(Answers, platform::TAnswer::Yes);
     }
     std::optional<QColor> ChooseColor(QWidget*, const QColor& initial) override
     {
@@ -47,18 +47,18 @@ public:
         LastColorInitial = initial;
         return Pop(Colors, std::optional<QColor>{});
     }
-    std::optional<platform::FileChoice> SaveFile(QWidget*, const QString& filter, int index, const QString& dir,
+    std::optional<platform::TFileChoice> SaveFile(QWidget*, const QString& filter, int index, const QString& dir,
                                                  const TargetName& target) override
     {
         Shown.push_back({"save", QString("%1 %2").arg(filter).arg(index), dir});
         LastSaveTarget = target;
-        return Pop(Files, std::optional<platform::FileChoice>{});
+        return Pop(Files, std::optional<platform::TFileChoice>{});
     }
-    std::optional<platform::FileChoice> OpenFile(QWidget*, const QString& filter, int index,
+    std::optional<platform::TFileChoice> OpenFile(QWidget*, const QString& filter, int index,
                                                  const QString& dir) override
     {
         Shown.push_back({"open", QString("%1 %2").arg(filter).arg(index), dir});
-        return Pop(Files, std::optional<platform::FileChoice>{});
+        return Pop(Files, std::optional<platform::TFileChoice>{});
     }
     bool Print(QWidget*, QPrinter& printer) override
     {
@@ -72,7 +72,7 @@ public:
     }
 
 private:
-    // g++ 12 reports a moved-from std::optional<FileChoice> as maybe uninitialized here; it is not.
+    // g++ 12 reports a moved-from std::optional<TFileChoice> as maybe uninitialized here; it is not.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
     template <class T>

@@ -123,7 +123,7 @@ TEST_F(TriangleTest, HeronsNegativeProductStopsTheAreasAfterTheCheck)
     Form1->Edit18->setText("b");
     Form1->Edit21->setText("c");
     Type(0, 0, 3, 24, 15, 120);
-    dialogs.Answers = {platform::Answer::No};  // the check's No does not stop the areas
+    dialogs.Answers = {platform::TAnswer::No};  // the check's No does not stop the areas
     EXPECT_EQ(Run(&TForm1::N3Click), "Invalid floating point operation");
     EXPECT_EQ(dialogs.Shown.size(), 1u);
     EXPECT_EQ(Form1->Edit16->text(), "a");
