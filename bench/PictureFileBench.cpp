@@ -11,6 +11,8 @@
 
 using namespace platform;
 
+#include "WindowsBench.h"
+
 namespace {
 
 // A drawing such as the construction makes: white, a few lines and a circle.
@@ -67,12 +69,4 @@ BENCHMARK(BM_Load)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksWithGui(argc, argv); }

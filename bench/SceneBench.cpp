@@ -14,6 +14,8 @@
 #include "platform/SceneExport.h"
 #include "regular/RegularPolygon.h"
 
+#include "WindowsBench.h"
+
 namespace {
 
 using namespace platform;
@@ -88,12 +90,4 @@ BENCHMARK(BM_WriteSceneSvg)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksWithGui(argc, argv); }

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 
 #include "platform/Dialogs.h"
 #include "platform/TextConversion.h"
@@ -16,6 +17,17 @@ public:
     void ErrorBox(QWidget*, const QString&, const QString&) override {}
     void MessageBox(QWidget*, const QString&, const QString&) override {}
 };
+
+// The body of main for benchmarks that draw but need no window.
+inline int RunBenchmarksWithGui(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
 
 // The body of main: runs the registered benchmarks with the windows built.
 inline int RunBenchmarksWithWindows(int argc, char** argv)
