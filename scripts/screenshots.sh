@@ -110,8 +110,8 @@ start
 click 81 31                    # page "Трикутник"
 click 106 90                   # field x1
 fill -4 -2 5 -3 1 5
-menu 0 0                       # Трикутник > Побудова
-menu 0 3                       # Трикутник > Вписане коло (draws both circles)
+menu 1 0                       # Трикутник > Побудова
+menu 1 3                       # Трикутник > Вписане коло (draws both circles)
 shot Побудова triangle-circles.png
 stop
 
@@ -120,7 +120,7 @@ start
 click 86 84                    # field "Кількість вершин"
 fill 40
 keys Tab Tab Tab space         # past x, y and "додати" to "Випадкові точки"
-menu 2 4                       # N-кутник > Побудова опуклої оболонки (Джарвіса)
+menu 3 4                       # N-кутник > Побудова опуклої оболонки (Джарвіса)
 shot Побудова convex-hull.png
 stop
 
@@ -130,13 +130,13 @@ click 351 31                   # page "Правильні n-кутники"
 click 86 84                    # field "Кількість вершин"
 fill 7 4
 keys Tab Tab space Tab space   # past the start angle and the area to both circles
-menu 3 0                       # Правильний n-кутник > Побудувати
+menu 4 0                       # Правильний n-кутник > Побудувати
 shot Побудова regular-polygon.png
 stop
 
 # The skin chooser with the dark skin "Graphite" picked from its list.
 start
-menu 4 0                       # Налаштування > Змінити...
+menu 5 0                       # Налаштування > Змінити...
 chooser=$(timeout 5 xdotool search --sync --onlyvisible --name '^Скіни$' | head -1)
 xdotool windowfocus --sync "$chooser"
 keys Home Down                 # BlueGauze.asz, then Graphite.asz
