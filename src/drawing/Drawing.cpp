@@ -18,5 +18,3 @@ TWorldCanvas TDrawing::World() { return World(Width(), Height()); }
 int32_t TDrawing::Width() const { return image_.width(); }
 
 int32_t TDrawing::Height() const { return image_.height(); }
-
-const platform::TPicture& TDrawing::Picture() const { return image_.Picture(); }

@@ -12,7 +12,6 @@
 
 namespace platform {
 class TImage;
-class TPicture;
 }  // namespace platform
 
 class TDrawing {
@@ -43,7 +42,6 @@ public:
     // The picture control's present size.
     int32_t Width() const;
     int32_t Height() const;
-    const platform::TPicture& Picture() const;
 
 private:
     platform::TImage& image_;
