@@ -7,6 +7,7 @@
 #include "platform/TextConversion.h"
 #include "platform/WindowFont.h"
 #include "shell/Form1.h"
+#include "working/FormWorking.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -22,11 +23,14 @@ void CreateForms()
     Form2 = new TForm2;  // hidden until the first construction
     Form3 = new TForm3(*Form1->SkinManager1);
     Form4 = new TForm4;
+    FormWorking = new TFormWorking;
 }
 
 void DestroyForms()
 {
     // The secondary windows go first: the chooser holds the main window's skin manager.
+    delete FormWorking;
+    FormWorking = nullptr;
     delete Form4;
     Form4 = nullptr;
     delete Form3;

@@ -12,6 +12,7 @@
 #include "platform/WordWrapButton.h"
 #include "shell/VertexStore.h"
 #include "platform/WindowFont.h"
+#include "working/FormWorking.h"
 
 #include <QAction>
 #include <QApplication>
@@ -270,6 +271,11 @@ void TForm1::BuildMenu()
     N14 = Named(bar->addMenu("Налаштування"), "N14");
     N15 = MakeItem(N14, "N15", "Змінити...");
 
+    // The working of the commands, just before the help.
+    NWorking = bar->addAction("Хід розв'язання");
+    NWorking->setObjectName("NWorking");
+    NWorking->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+
     N16 = bar->addAction("Допомога");
     N16->setObjectName("N16");
 }
@@ -287,6 +293,7 @@ void TForm1::ConnectHandlers()
     OnEvent(N11, &QAction::triggered, this, [this] { N11Click(); });
     OnEvent(N15, &QAction::triggered, this, [this] { N15Click(); });
     OnEvent(N16, &QAction::triggered, this, [this] { N16Click(); });
+    OnEvent(NWorking, &QAction::triggered, this, [this] { NWorkingClick(); });
     OnEvent(NOpenTask, &QAction::triggered, this, [this] { NOpenTaskClick(); });
     OnEvent(NSaveTask, &QAction::triggered, this, [this] { NSaveTaskClick(); });
     OnEvent(NQuit, &QAction::triggered, this, [this] { NQuitClick(); });
@@ -361,3 +368,5 @@ void TForm1::N11Click() { N8Click(); }
 void TForm1::N15Click() { Form3->show(); }
 
 void TForm1::N16Click() { ShowHelpPage(*Form4); }
+
+void TForm1::NWorkingClick() { FormWorking->ShowInFront(); }

@@ -141,6 +141,7 @@ public:
     QMenu* n17 = nullptr;
     QAction* N18 = nullptr;
     QAction* N19 = nullptr;
+    QAction* NWorking = nullptr;
     QMenu* N14 = nullptr;
     QAction* N15 = nullptr;
     QAction* N16 = nullptr;
@@ -154,6 +155,7 @@ public:
     void N11Click();      // construct the quadrilateral
     void N15Click();      // show the skin chooser
     void N16Click();      // show the help page
+    void NWorkingClick();  // show the working window
 
     // src/shell/TaskCommands.cpp
     void NOpenTaskClick();  // open a task file

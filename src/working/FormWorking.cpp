@@ -1,0 +1,131 @@
+#include "working/FormWorking.h"
+
+#include "platform/ErrorBoundary.h"
+#include "platform/OuterGeometry.h"
+#include "platform/WindowFont.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QUrl>
+#include <QVBoxLayout>
+
+TFormWorking* FormWorking = nullptr;
+
+namespace {
+
+constexpr const char* kLatticeScheme = "ortalis-lattice";
+
+}  // namespace
+
+TFormWorking::TFormWorking(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName("FormWorking");
+    setWindowTitle("Хід розв'язання");
+    setFont(platform::WindowFont());
+    setAttribute(Qt::WA_QuitOnClose, false);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    // Beside the main window, where it leaves the drawing window's usual place free.
+    platform::SetOuterGeometry(*this, 40, 120, 460, 560);
+
+    WorkingText = new QTextBrowser(this);
+    WorkingText->setObjectName("WorkingText");
+    WorkingText->setReadOnly(true);
+    WorkingText->setOpenLinks(false);
+    WorkingText->setOpenExternalLinks(false);
+
+    WorkingCopy = new QPushButton("Копіювати", this);
+    WorkingCopy->setObjectName("WorkingCopy");
+    WorkingClear = new QPushButton("Очистити", this);
+    WorkingClear->setObjectName("WorkingClear");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(WorkingCopy);
+    buttons->addWidget(WorkingClear);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(WorkingText, 1);
+    layout->addLayout(buttons);
+
+    using platform::OnEvent;
+    OnEvent(WorkingCopy, &QPushButton::clicked, this, [this] { WorkingCopyClick(); });
+    OnEvent(WorkingClear, &QPushButton::clicked, this, [this] { WorkingClearClick(); });
+    connect(WorkingText, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl& link) { platform::RunHandler([&] { WorkingTextAnchorClick(link); }); });
+}
+
+void TFormWorking::Append(const TWorkingSection& section)
+{
+    const int id = nextId_++;
+    sections_.push_back(section);
+    ids_.push_back(id);
+    QTextCursor cursor(WorkingText->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertHtml(QString::fromStdString(SectionHtml(section, id)));
+    ScrollToNewest();
+}
+
+void TFormWorking::ScrollToNewest()
+{
+    if (ids_.empty()) return;
+    WorkingText->scrollToAnchor(QString("s%1").arg(ids_.back()));
+}
+
+void TFormWorking::ShowInFront()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFormWorking::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Sections added while the window was closed were never laid out on screen.
+    ScrollToNewest();
+}
+
+void TFormWorking::WorkingCopyClick()
+{
+    auto* data = new QMimeData;
+    QString text;
+    for (const TWorkingSection& section : sections_) {
+        if (!text.isEmpty()) text += '\n';
+        text += QString::fromStdString(SectionPlainText(section));
+    }
+    data->setText(text);
+    data->setHtml(WorkingText->document()->toHtml());
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void TFormWorking::WorkingClearClick()
+{
+    sections_.clear();
+    ids_.clear();
+    WorkingText->clear();
+}
+
+void TFormWorking::WorkingTextAnchorClick(const QUrl& link)
+{
+    if (link.scheme() != kLatticeScheme) return;
+    bool ok = false;
+    const int id = link.path().toInt(&ok);
+    if (!ok) return;
+    for (size_t i = 0; i < ids_.size(); ++i) {
+        if (ids_[i] != id) continue;
+        if (sections_[i].Lattice && ShowLattice) ShowLattice(*sections_[i].Lattice);
+        return;
+    }
+}
+
+void AppendWorking(const TWorkingSection& section)
+{
+    if (FormWorking) FormWorking->Append(section);
+}

@@ -1,0 +1,131 @@
+#include "working/WorkingSection.h"
+
+#include "drawing/VertexLetter.h"
+#include "platform/Errors.h"
+#include "platform/NumberFormat.h"
+
+#include <cmath>
+
+std::string WorkingNumber(double value)
+{
+    if (!std::isfinite(value)) return platform::FloatToStr(value);
+    return platform::FormatRoundedOrWhole(value, 0.01);
+}
+
+std::string WorkingOperand(double value)
+{
+    const std::string text = WorkingNumber(value);
+    return text.starts_with('-') ? "(" + text + ")" : text;
+}
+
+std::string WorkingInteger(__int128 value)
+{
+    if (value == 0) return "0";
+    const bool negative = value < 0;
+    unsigned __int128 magnitude = negative ? -static_cast<unsigned __int128>(value) : value;
+    std::string digits;
+    while (magnitude != 0) {
+        digits.insert(digits.begin(), char('0' + int(magnitude % 10)));
+        magnitude /= 10;
+    }
+    return negative ? "-" + digits : digits;
+}
+
+std::string WorkingOperandInteger(__int128 value)
+{
+    const std::string text = WorkingInteger(value);
+    return value < 0 ? "(" + text + ")" : text;
+}
+
+std::string WorkingPoint(const std::string& name, double x, double y)
+{
+    return name + "(" + WorkingNumber(x) + "; " + WorkingNumber(y) + ")";
+}
+
+std::string VertexName(int k)
+{
+    if (k >= 1 && k <= 26) return VertexLetter(k).toStdString();
+    return "P" + std::to_string(k);
+}
+
+std::string MoreStepsText(long long count)
+{
+    // One крок, two to four кроки, five and up кроків; 11 to 14 take кроків.
+    const long long lastTwo = count % 100;
+    const long long last = count % 10;
+    const char* word = "кроків";
+    if (lastTwo < 11 || lastTwo > 14) {
+        if (last == 1) word = "крок";
+        else if (last >= 2 && last <= 4) word = "кроки";
+    }
+    return "… ще " + std::to_string(count) + " " + word;
+}
+
+std::string FailureInWords(const std::string& message)
+{
+    if (message == platform::kDivisionByZero) return "ділення на нуль";
+    if (message == platform::kInvalidOperation)
+        return "недопустима дія з числами (корінь з від'ємного числа, нуль поділити на нуль чи число поза межами)";
+    if (message == platform::kOverflow) return "число вийшло за межі, які може зберегти програма";
+    return message;
+}
+
+namespace {
+
+std::string Escaped(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string ResultLine(const TWorkingResult& result)
+{
+    if (result.Name.empty()) return "Відповідь: " + result.Text;
+    return "Відповідь: " + result.Name + " = " + result.Text;
+}
+
+std::string SectionHtml(const TWorkingSection& section, int id)
+{
+    const std::string anchor = std::to_string(id);
+    std::string html = "<h3><a name=\"s" + anchor + "\"></a>" + Escaped(section.Caption) + "</h3>";
+    if (!section.Figure.empty()) html += "<p><i>" + Escaped(section.Figure) + "</i></p>";
+    for (const TWorkingStep& step : section.Steps) {
+        switch (step.Kind) {
+        case TWorkingStepKind::Part: html += "<p><b>" + Escaped(step.Text) + "</b></p>"; break;
+        case TWorkingStepKind::Step: html += "<p style=\"margin-left:16px\">" + Escaped(step.Text) + "</p>"; break;
+        case TWorkingStepKind::Summary:
+            html += "<p style=\"margin-left:16px\"><i>" + Escaped(step.Text) + "</i></p>";
+            break;
+        }
+    }
+    if (!section.Failure.empty()) html += "<p><b>Зупинено:</b> " + Escaped(section.Failure) + "</p>";
+    for (const TWorkingResult& result : section.Results) html += "<p><b>" + Escaped(ResultLine(result)) + "</b></p>";
+    if (section.Lattice) html += "<p><a href=\"ortalis-lattice:" + anchor + "\">Показати точки решітки</a></p>";
+    else if (!section.LatticeNote.empty()) html += "<p><i>" + Escaped(section.LatticeNote) + "</i></p>";
+    html += "<hr/>";
+    return html;
+}
+
+std::string SectionPlainText(const TWorkingSection& section)
+{
+    std::string text = section.Caption + "\n";
+    if (!section.Figure.empty()) text += section.Figure + "\n";
+    for (const TWorkingStep& step : section.Steps)
+        text += (step.Kind == TWorkingStepKind::Part ? "" : "  ") + step.Text + "\n";
+    if (!section.Failure.empty()) text += "Зупинено: " + section.Failure + "\n";
+    for (const TWorkingResult& result : section.Results) text += ResultLine(result) + "\n";
+    if (!section.LatticeNote.empty()) text += section.LatticeNote + "\n";
+    return text;
+}
