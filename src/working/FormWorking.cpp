@@ -94,14 +94,19 @@ void TFormWorking::showEvent(QShowEvent* event)
 
 void TFormWorking::WorkingCopyClick()
 {
-    auto* data = new QMimeData;
-    QString text;
-    for (const TWorkingSection& section : sections_) {
-        if (!text.isEmpty()) text += '\n';
-        text += QString::fromStdString(SectionPlainText(section));
+    // The sections' own HTML rather than the view's: an editor it is pasted into
+    // gets the text and its emphasis, not the view's fonts and margins.
+    std::string text;
+    std::string html = "<html><head><meta charset=\"utf-8\"></head><body>";
+    for (size_t i = 0; i < sections_.size(); ++i) {
+        if (!text.empty()) text += '\n';
+        text += SectionPlainText(sections_[i]);
+        html += SectionHtml(sections_[i], ids_[i], false);
     }
-    data->setText(text);
-    data->setHtml(WorkingText->document()->toHtml());
+    html += "</body></html>";
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(text));
+    data->setHtml(QString::fromStdString(html));
     QApplication::clipboard()->setMimeData(data);
 }
 

@@ -96,7 +96,7 @@ std::string ResultLine(const TWorkingResult& result)
     return "Відповідь: " + result.Name + " = " + result.Text;
 }
 
-std::string SectionHtml(const TWorkingSection& section, int id)
+std::string SectionHtml(const TWorkingSection& section, int id, bool links)
 {
     const std::string anchor = std::to_string(id);
     std::string html = "<h3><a name=\"s" + anchor + "\"></a>" + Escaped(section.Caption) + "</h3>";
@@ -112,8 +112,8 @@ std::string SectionHtml(const TWorkingSection& section, int id)
     }
     if (!section.Failure.empty()) html += "<p><b>Зупинено:</b> " + Escaped(section.Failure) + "</p>";
     for (const TWorkingResult& result : section.Results) html += "<p><b>" + Escaped(ResultLine(result)) + "</b></p>";
-    if (section.Lattice) html += "<p><a href=\"ortalis-lattice:" + anchor + "\">Показати точки решітки</a></p>";
-    else if (!section.LatticeNote.empty()) html += "<p><i>" + Escaped(section.LatticeNote) + "</i></p>";
+    if (section.Lattice && links) html += "<p><a href=\"ortalis-lattice:" + anchor + "\">Показати точки решітки</a></p>";
+    else if (!section.Lattice && !section.LatticeNote.empty()) html += "<p><i>" + Escaped(section.LatticeNote) + "</i></p>";
     html += "<hr/>";
     return html;
 }

@@ -75,7 +75,8 @@ std::string ResultLine(const TWorkingResult& result);
 
 // The section as HTML for a rich text view; `id` names its anchor ("s<id>") and
 // its lattice link ("ortalis-lattice:<id>"). Colours come from the view's palette,
-// so every skin, the dark ones too, keeps it legible.
-std::string SectionHtml(const TWorkingSection& section, int id);
+// so every skin, the dark ones too, keeps it legible. Without links (for the
+// clipboard, where they would lead nowhere) the lattice link is left out.
+std::string SectionHtml(const TWorkingSection& section, int id, bool links = true);
 // The same as plain text, a line per step.
 std::string SectionPlainText(const TWorkingSection& section);

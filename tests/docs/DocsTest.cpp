@@ -4,13 +4,15 @@
 // renamed handler or a new control cannot leave the docs behind unnoticed.
 //
 // The docs are plain Markdown. Names are written in backticks; a "## " heading
-// names the window (`TForm1` .. `TForm4`) its section and sub-sections are about.
+// names the window (`TForm1` .. `TForm4`, `TFormWorking`) its section and
+// sub-sections are about.
 // Another window's control is written `Form2.CheckBox2`, its handler
 // `TForm2::Button1Click`.
 #include "FormsFixture.h"
 #include "appearance/Form3.h"
 #include "appearance/Form4.h"
 #include "drawing/Form2.h"
+#include "working/FormWorking.h"
 
 #include <QAction>
 #include <QDirIterator>
@@ -21,6 +23,7 @@
 #include <QSet>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -33,10 +36,10 @@ const QString kControls = QStringLiteral("docs/controls.md");
 // The names the layout gives controls, menus and menu items: a kind and a number,
 // plus the hidden check button.
 const QRegularExpression kControlName(
-    QStringLiteral("^(?:Form([1-4])\\.)?((?:Edit|Memo|Button|CheckBox|UpDown|Label|Shape|Image|TabSheet|PageControl|"
-                   "MainMenu|FileListBox|WebBrowser|N|n)\\d+|Error)$"));
+    QStringLiteral("^(?:Form([1-4]|Working)\\.)?((?:Edit|Memo|Button|CheckBox|UpDown|Label|Shape|Image|TabSheet|PageControl|"
+                   "MainMenu|FileListBox|WebBrowser|N|n)\\d+|Error|NWorking|Working[A-Z][a-z]+)$"));
 const QRegularExpression kHandlerName(
-    QStringLiteral("^(?:TForm([1-4])::)?([A-Za-z][A-Za-z0-9]*(?:Click|MouseDown|MouseMove|MouseUp|Create|Close|Activate))$"));
+    QStringLiteral("^(?:TForm([1-4]|Working)::)?([A-Za-z][A-Za-z0-9]*(?:Click|MouseDown|MouseMove|MouseUp|Create|Close|Activate))$"));
 const QRegularExpression kPath(QStringLiteral("^[A-Za-z0-9_.-]+(?:/[A-Za-z0-9_.-]+)*/(?:[A-Za-z0-9_.-]+)?$"));
 const QRegularExpression kBackticked(QStringLiteral("`([^`]+)`"));
 
@@ -59,9 +62,19 @@ const QString& AllSources()
     return all;
 }
 
+// The windows by number: TForm1 to TForm4, then the working window as 5.
+constexpr int kWindows = 5;
+QString WindowClass(int window) { return window == 5 ? QStringLiteral("TFormWorking") : QStringLiteral("TForm%1").arg(window); }
+// "1" to "4" or "Working", as a heading or a qualified name writes it; 0 for none.
+int WindowNumber(const QString& captured)
+{
+    if (captured.isEmpty()) return 0;
+    return captured == QStringLiteral("Working") ? 5 : captured.toInt();
+}
+
 bool Defines(const QString& text, int window, const QString& handler)
 {
-    return text.contains(QStringLiteral("TForm%1::%2(").arg(window).arg(handler));
+    return text.contains(QStringLiteral("%1::%2(").arg(WindowClass(window), handler));
 }
 
 // One backticked name and where it stands.
@@ -120,13 +133,13 @@ Doc ParseDoc(const QString& path)
     int window = 0;
     int handlerColumn = -1;
     int fileColumn = -1;
-    static const QRegularExpression windowInHeading(QStringLiteral("`TForm([1-4])`"));
+    static const QRegularExpression windowInHeading(QStringLiteral("`TForm([1-4]|Working)`"));
     for (int i = 0; i < lines.size(); ++i) {
         const QString& line = lines[i];
         const int number = i + 1;
         if (line.startsWith("## ")) {
             const QRegularExpressionMatch m = windowInHeading.match(line);
-            window = m.hasMatch() ? m.captured(1).toInt() : 0;
+            window = m.hasMatch() ? WindowNumber(m.captured(1)) : 0;
         }
         const bool tableRow = line.trimmed().startsWith('|');
         if (!tableRow) {
@@ -153,13 +166,15 @@ const std::array<QString, 2> kDocs = {kCommands, kControls};
 class DocsTest : public FormsTest {
 protected:
     // The object names of each window's controls, menus and menu items; [0] is empty.
-    std::array<QSet<QString>, 5> names;
+    std::array<QSet<QString>, kWindows + 1> names;
+
+    static std::array<QObject*, kWindows + 1> Windows() { return {nullptr, Form1, Form2, Form3, Form4, FormWorking}; }
 
     void SetUp() override
     {
         FormsTest::SetUp();
-        const std::array<QObject*, 5> windows = {nullptr, Form1, Form2, Form3, Form4};
-        for (int w = 1; w <= 4; ++w)
+        const auto windows = Windows();
+        for (int w = 1; w <= kWindows; ++w)
             for (const QObject* child : windows[w]->findChildren<QObject*>())
                 if (!child->objectName().isEmpty()) names[w].insert(child->objectName());
     }
@@ -168,8 +183,8 @@ protected:
     std::vector<std::pair<int, QString>> Clickables() const
     {
         std::vector<std::pair<int, QString>> result;
-        const std::array<QObject*, 5> windows = {nullptr, Form1, Form2, Form3, Form4};
-        for (int w = 1; w <= 4; ++w) {
+        const auto windows = Windows();
+        for (int w = 1; w <= kWindows; ++w) {
             for (const QPushButton* b : windows[w]->findChildren<QPushButton*>())
                 if (kControlName.match(b->objectName()).hasMatch()) result.emplace_back(w, b->objectName());
             for (const QAction* a : windows[w]->findChildren<QAction*>())
@@ -186,17 +201,16 @@ TEST_F(DocsTest, EveryControlNamedInTheDocsIsOnItsWindow)
         for (const Mention& m : doc.mentions) {
             const QRegularExpressionMatch match = kControlName.match(m.text);
             if (!match.hasMatch()) continue;
-            const int window = match.captured(1).isEmpty() ? m.window : match.captured(1).toInt();
+            const int window = match.captured(1).isEmpty() ? m.window : WindowNumber(match.captured(1));
             const QString name = match.captured(2);
             if (window == 0) {
                 // The introductions name controls as examples, of whichever window.
-                EXPECT_TRUE(names[1].contains(name) || names[2].contains(name) || names[3].contains(name) ||
-                            names[4].contains(name))
+                EXPECT_TRUE(std::any_of(names.begin() + 1, names.end(), [&](const QSet<QString>& n) { return n.contains(name); }))
                     << doc.Where(m.line).toStdString() << ": no window has a control `" << name.toStdString() << "`";
                 continue;
             }
             EXPECT_TRUE(names[window].contains(name))
-                << doc.Where(m.line).toStdString() << ": Form" << window << " has no control `" << name.toStdString()
+                << doc.Where(m.line).toStdString() << ": " << WindowClass(window).toStdString() << " has no control `" << name.toStdString()
                 << "`";
         }
     }
@@ -209,13 +223,12 @@ TEST_F(DocsTest, EveryHandlerNamedInTheDocsIsDefined)
         for (const Mention& m : doc.mentions) {
             const QRegularExpressionMatch match = kHandlerName.match(m.text);
             if (!match.hasMatch()) continue;
-            const int window = match.captured(1).isEmpty() ? m.window : match.captured(1).toInt();
+            const int window = match.captured(1).isEmpty() ? m.window : WindowNumber(match.captured(1));
             const QString handler = match.captured(2);
-            const bool defined = window != 0 ? Defines(AllSources(), window, handler)
-                                             : Defines(AllSources(), 1, handler) || Defines(AllSources(), 2, handler) ||
-                                                   Defines(AllSources(), 3, handler) || Defines(AllSources(), 4, handler);
-            EXPECT_TRUE(defined) << doc.Where(m.line).toStdString() << ": no TForm" << window << "::"
-                                 << handler.toStdString() << " in src/";
+            bool defined = window != 0 && Defines(AllSources(), window, handler);
+            for (int w = 1; window == 0 && w <= kWindows; ++w) defined = defined || Defines(AllSources(), w, handler);
+            EXPECT_TRUE(defined) << doc.Where(m.line).toStdString() << ": no " << WindowClass(window).toStdString()
+                                 << "::" << handler.toStdString() << " in src/";
         }
     }
 }
@@ -251,7 +264,7 @@ TEST(DocsFiles, EveryHandlerOfTheCommandMapIsInTheFileItsRowNames)
         for (const QString& file : row.files) text += ReadSource(file);
         for (const QString& handler : row.handlers)
             EXPECT_TRUE(row.window != 0 && Defines(text, row.window, handler))
-                << doc.Where(row.line).toStdString() << ": TForm" << row.window << "::" << handler.toStdString()
+                << doc.Where(row.line).toStdString() << ": " << WindowClass(row.window).toStdString() << "::" << handler.toStdString()
                 << " is not in " << row.files.join(", ").toStdString();
     }
 }
@@ -260,15 +273,15 @@ TEST_F(DocsTest, EveryNamedControlOfTheWindowsIsInTheGlossary)
 {
     // A control counts as described only in its own window's section, not where
     // another window's row refers to it.
-    std::array<QSet<QString>, 5> described;
+    std::array<QSet<QString>, kWindows + 1> described;
     for (const Mention& m : ParseDoc(kControls).mentions)
         if (m.window != 0 && kControlName.match(m.text).hasMatch() && !m.text.contains('.'))
             described[m.window].insert(m.text);
-    for (int w = 1; w <= 4; ++w) {
+    for (int w = 1; w <= kWindows; ++w) {
         for (const QString& name : names[w]) {
             if (!kControlName.match(name).hasMatch()) continue;
             EXPECT_TRUE(described[w].contains(name))
-                << "Form" << w << "'s `" << name.toStdString() << "` is missing from " << kControls.toStdString();
+                << WindowClass(w).toStdString() << "'s `" << name.toStdString() << "` is missing from " << kControls.toStdString();
         }
     }
 }
@@ -277,12 +290,12 @@ TEST_F(DocsTest, EveryButtonAndMenuItemIsInTheCommandMap)
 {
     // Each runs the handler named after it, e.g. `N8` runs `N8Click`; menus that
     // only open their items have no handler and are left out.
-    std::array<QSet<QString>, 5> mapped;
+    std::array<QSet<QString>, kWindows + 1> mapped;
     for (const CommandRow& row : ParseDoc(kCommands).commandRows)
         for (const QString& handler : row.handlers) mapped[row.window].insert(handler);
     for (const auto& [window, name] : Clickables())
         EXPECT_TRUE(mapped[window].contains(name + "Click"))
-            << "Form" << window << "'s `" << name.toStdString() << "` has no row in " << kCommands.toStdString();
+            << WindowClass(window).toStdString() << "'s `" << name.toStdString() << "` has no row in " << kCommands.toStdString();
 }
 
 }  // namespace
