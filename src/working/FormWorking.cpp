@@ -12,7 +12,10 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -68,14 +71,21 @@ void TFormWorking::Append(const TWorkingSection& section)
     ids_.push_back(id);
     QTextCursor cursor(WorkingText->document());
     cursor.movePosition(QTextCursor::End);
+    newestStart_ = cursor.position();
     cursor.insertHtml(QString::fromStdString(SectionHtml(section, id)));
     ScrollToNewest();
 }
 
 void TFormWorking::ScrollToNewest()
 {
-    if (ids_.empty()) return;
-    WorkingText->scrollToAnchor(QString("s%1").arg(ids_.back()));
+    // From the newest section's own block: looking its anchor up would walk the
+    // whole text, which grows with every command.
+    if (ids_.empty() || !isVisible()) return;
+    QTextDocument* document = WorkingText->document();
+    const QTextBlock block = document->findBlock(newestStart_);
+    if (!block.isValid()) return;
+    const QRectF box = document->documentLayout()->blockBoundingRect(block);
+    WorkingText->verticalScrollBar()->setValue(int(box.top()));
 }
 
 void TFormWorking::ShowInFront()
@@ -112,6 +122,7 @@ void TFormWorking::WorkingCopyClick()
 
 void TFormWorking::WorkingClearClick()
 {
+    newestStart_ = 0;
     sections_.clear();
     ids_.clear();
     WorkingText->clear();

@@ -53,6 +53,8 @@ private:
     // of a cleared section can never reach a new one.
     std::vector<int> ids_;
     int nextId_ = 1;
+    // Where the newest section starts in the text.
+    int newestStart_ = 0;
 };
 
 // Created with the other windows; lives until exit.

@@ -12,6 +12,10 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -70,6 +74,20 @@ TEST_F(WorkingWindowTest, SectionsAddedWhileClosedShowWhenOpened)
     EXPECT_TRUE(text.contains("p = (a + b + c) / 2 = (4 + 5 + 3) / 2 = 6"));
     EXPECT_TRUE(text.contains("Відповідь: S = 6"));
     EXPECT_LT(text.indexOf("Трикутник — Площа"), text.indexOf("Трикутник — Довжини сторін"));
+}
+
+TEST_F(WorkingWindowTest, TheViewScrollsToTheNewSection)
+{
+    FormWorking->ShowInFront();
+    for (int i = 1; i <= 50; ++i) AppendWorking(Sample("Розділ " + std::to_string(i)));
+    AppendWorking(Sample("Найновіший"));
+    QApplication::processEvents();
+    EXPECT_GT(FormWorking->WorkingText->verticalScrollBar()->value(), 0);
+    const QTextCursor top = FormWorking->WorkingText->cursorForPosition(QPoint(8, 8));
+    const QTextCursor bottom =
+        FormWorking->WorkingText->cursorForPosition(QPoint(8, FormWorking->WorkingText->viewport()->height() - 8));
+    const QString shown = FormWorking->WorkingText->document()->toPlainText().mid(top.position(), bottom.position() - top.position());
+    EXPECT_TRUE(shown.contains("Найновіший")) << shown.toStdString();
 }
 
 TEST_F(WorkingWindowTest, CopyPutsTheWholeTextAsPlainTextAndHtml)
