@@ -134,6 +134,57 @@ menu 4 0                       # Правильний n-кутник > Побу�
 shot Побудова regular-polygon.png
 stop
 
+# pick_skin N: the skin chooser's N-th skin (from 0, in file order), chooser closed again.
+pick_skin() {
+    menu 5 0                   # Налаштування > Змінити...
+    local chooser i
+    chooser=$(timeout 5 xdotool search --sync --onlyvisible --name '^Скіни$' | head -1)
+    xdotool windowfocus --sync "$chooser"
+    keys Home
+    for ((i = 0; i < $1; i++)); do keys Down; done
+    sleep 1
+    keys Escape
+}
+
+# working_scene FILE: a triangle's three areas and both circles, then the window
+# "Хід розв'язання" that shows how they were found.
+working_scene() {
+    click 81 31                # page "Трикутник"
+    click 106 90               # field x1
+    fill 0 0 4 0 0 3
+    menu 1 1                   # Трикутник > Площа
+    menu 1 3                   # Трикутник > Вписане коло (draws both circles)
+    xdotool windowfocus --sync "$main"
+    keys ctrl+r                # Хід розв'язання
+    sleep 1
+    shot "Хід розв'язання" "$1"
+}
+
+# The working window in the light skin the program starts with, and in the dark "Graphite".
+start
+working_scene working-light.png
+stop
+start
+pick_skin 1                    # Graphite.asz
+working_scene working-dark.png
+stop
+
+# The lattice points Pick's theorem counted, marked over a small triangle: the
+# link of the areas' section, reached with Tab and followed with Return.
+start
+click 81 31
+click 106 90
+fill 0 0 6 1 2 5
+menu 1 1                       # Трикутник > Площа
+xdotool windowfocus --sync "$main"
+keys ctrl+r
+working=$(timeout 5 xdotool search --sync --onlyvisible --name "^Хід розв'язання\$" | head -1)
+xdotool windowfocus --sync "$working"
+keys ctrl+Home Tab Return
+sleep 1
+shot Побудова lattice-points.png
+stop
+
 # The skin chooser with the dark skin "Graphite" picked from its list.
 start
 menu 5 0                       # Налаштування > Змінити...

@@ -2,6 +2,7 @@
 
 #include "appearance/Form3.h"
 #include "appearance/Form4.h"
+#include "appearance/SkinManager.h"
 #include "drawing/Form2.h"
 #include "platform/ErrorBoundary.h"
 #include "platform/TextConversion.h"
@@ -24,6 +25,8 @@ void CreateForms()
     Form3 = new TForm3(*Form1->SkinManager1);
     Form4 = new TForm4;
     FormWorking = new TFormWorking;
+    // The working's links take the skin's colours when they are written.
+    QObject::connect(Form1->SkinManager1, &TSkinManager::SkinChanged, FormWorking, &TFormWorking::Rewrite);
 }
 
 void DestroyForms()

@@ -69,11 +69,23 @@ void TFormWorking::Append(const TWorkingSection& section)
     const int id = nextId_++;
     sections_.push_back(section);
     ids_.push_back(id);
+    Write(sections_.back(), id);
+    ScrollToNewest();
+}
+
+void TFormWorking::Rewrite()
+{
+    WorkingText->clear();
+    for (size_t i = 0; i < sections_.size(); ++i) Write(sections_[i], ids_[i]);
+    ScrollToNewest();
+}
+
+void TFormWorking::Write(const TWorkingSection& section, int id)
+{
     QTextCursor cursor(WorkingText->document());
     cursor.movePosition(QTextCursor::End);
     newestStart_ = cursor.position();
     cursor.insertHtml(QString::fromStdString(SectionHtml(section, id)));
-    ScrollToNewest();
 }
 
 void TFormWorking::ScrollToNewest()

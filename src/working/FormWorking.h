@@ -29,6 +29,10 @@ public:
     // The sections shown, oldest first.
     const std::vector<TWorkingSection>& Sections() const { return sections_; }
 
+    // The text written anew from the sections, in the colours of the skin now on
+    // (links take theirs when they are written).
+    void Rewrite();
+
     // The window on screen, in front, at the newest section.
     void ShowInFront();
     // The whole text to the clipboard, as plain text and as HTML.
@@ -46,6 +50,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The section's text at the end of the view.
+    void Write(const TWorkingSection& section, int id);
     void ScrollToNewest();
 
     std::vector<TWorkingSection> sections_;

@@ -2,6 +2,7 @@
 // cleared, and its lattice links; and the number display the sections share.
 #include "FormsFixture.h"
 #include "platform/Errors.h"
+#include "appearance/SkinManager.h"
 #include "shell/Form1.h"
 #include "working/FormWorking.h"
 #include "working/WorkingSection.h"
@@ -131,6 +132,30 @@ TEST_F(WorkingWindowTest, ClearEmptiesTheViewAndLinksOfClearedSectionsDoNothing)
     AppendWorking(pick);
     FormWorking->WorkingTextAnchorClick(QUrl("ortalis-lattice:2"));
     EXPECT_EQ(shown.size(), 2u);
+}
+
+// The foreground of the text at the lattice link.
+QColor LinkColour()
+{
+    QTextDocument* document = FormWorking->WorkingText->document();
+    const int at = document->toPlainText().indexOf("Показати точки решітки");
+    if (at < 0) return {};
+    QTextCursor cursor(document);
+    cursor.setPosition(at + 1);
+    return cursor.charFormat().foreground().color();
+}
+
+TEST_F(WorkingWindowTest, ASkinChangeWritesTheTextAgainInItsColours)
+{
+    TWorkingSection pick = Sample("Трикутник — Площа");
+    pick.Lattice = TLatticeTriangle{{0, 0}, {4, 0}, {0, 3}};
+    AppendWorking(pick);
+    AppendWorking(Sample("Трикутник — Довжини сторін"));
+    Form1->SkinManager1->SetSkinName("Graphite");
+    ASSERT_TRUE(Form1->SkinManager1->SkinApplied());
+    EXPECT_EQ(LinkColour(), QColor("#8cb8f0"));
+    EXPECT_EQ(FormWorking->Sections().size(), 2u);
+    EXPECT_EQ(FormWorking->WorkingText->toPlainText().count("Трикутник — Площа"), 1);
 }
 
 TEST_F(WorkingWindowTest, AFaultStillAddsTheSectionWithItsCauseAndGoesOn)
