@@ -138,15 +138,18 @@ void MeasureFailure(TWorkingSection& s, const TCirclesWorking& w)
     using enum TMeasureStage;
     const TTriangleMeasures& m = w.Measures;
     const bool incircle = w.Which != TTriangleCircles::Circumscribed;
+    if (m.Has(incircle ? Alpha : CircumRadius)) return;
+    const bool pointLike = m.C01 == 0 || m.C12 == 0 || m.C20 == 0;
     if (m.Reached == C20 || m.Reached == SemiPerimeter) {
         s.Step("Добуток під коренем у формулі Герона вийшов меншим від нуля: точки лежать на одній прямій "
                "(або майже), і округлені довжини сторін дали від'ємне число. Кола немає.");
     } else if (m.Reached == Area && incircle && m.SemiPerimeter == 0) {
-        s.Step("p = 0: усі три вершини збігаються, і r = S / p — це нуль, поділений на нуль. Кола немає.");
-    } else if ((m.Reached == Area && !incircle) || m.Reached == InRadius) {
-        if (m.Area == 0)
-            s.Step("S = 0: точки лежать на одній прямій, і в R = abc / (4S) ділимо на нуль. "
-                   "Описаного кола в такого трикутника немає.");
+        s.Step("p = 0: усі три вершини збігаються, і в r = S / p нуль ділимо на нуль. Кола немає.");
+    } else if (m.Reached == (incircle ? InRadius : Area) && m.Area == 0) {
+        s.Step(pointLike ? "Дві вершини збігаються: S = 0 і abc = 0, і в R = abc / (4S) нуль ділимо на нуль. "
+                           "Описаного кола немає."
+                         : "S = 0: точки лежать на одній прямій, і в R = abc / (4S) ділимо на нуль. "
+                           "Описаного кола в такого трикутника немає.");
     } else if (m.Reached == CircumRadius || m.Reached == Gamma) {
         s.Step("Дві вершини збігаються, тож кут при вершині не визначений.");
     }

@@ -94,6 +94,7 @@ TEST_F(TriangleTest, WorkingShowsTheNamedValuesOfTheRightTriangle)
         EXPECT_TRUE(HasStep(s, "O(2; 1,5)"));
         EXPECT_TRUE(HasStep(s, "R = OA = √((0 − 2)² + (0 − 1,5)²) = 2,5"));
         EXPECT_EQ(s.Results, (std::vector<TWorkingResult>{{"R", "2,5"}}));
+        EXPECT_FALSE(HasStepContaining(s, "збігаються"));
     }
 }
 
@@ -173,6 +174,8 @@ TEST_F(TriangleTest, AFaultLeavesTheWorkingReachedAndItsReason)
          "S = √(p(p − a)(p − b)(p − c)) = 0", "S = 0: точки лежать на одній прямій"},
         {{"0", "0", "1", "1", "2", "2"}, &TForm1::N21Click, platform::kDivisionByZero,
          "r = S / p = 0 / 2,83 = 0", "S = 0: точки лежать на одній прямій"},
+        {{"0", "0", "0", "0", "4", "3"}, &TForm1::N22Click, platform::kInvalidOperation,
+         "S = √(p(p − a)(p − b)(p − c)) = 0", "Дві вершини збігаються: S = 0 і abc = 0"},
         {{"5", "5", "5", "5", "5", "5"}, &TForm1::N23Click, platform::kInvalidOperation,
          "S = √(p(p − a)(p − b)(p − c)) = 0", "усі три вершини збігаються"},
         {{"0", "3", "0", "0", "4", "0"}, &TForm1::N22Click, platform::kDivisionByZero,
