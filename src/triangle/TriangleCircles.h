@@ -70,5 +70,6 @@ void DrawCircle(const TWorldCanvas& world, platform::TColor penColor, int32_t pe
 
 // The circle of the radius about the crossing of the two lines: the centre it
 // used, or nothing when the lines give no crossing and nothing was drawn.
-std::optional<TVertex> DrawCircleAtIntersection(const TWorldCanvas& world, platform::TColor penColor, int32_t penWidth, double radius,
-                              const TLine& line1, const TLine& line2);
+std::optional<TVertex> DrawCircleAtIntersection(const TWorldCanvas& world, platform::TColor penColor,
+                                                int32_t penWidth, double radius, const TLine& line1,
+                                                const TLine& line2);

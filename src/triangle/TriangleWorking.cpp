@@ -15,6 +15,14 @@ std::string Number(platform::Extended value) { return WorkingNumber(double(value
 
 std::string Integer(WideInt value) { return WorkingInteger(value); }
 
+// "20 000": thousands apart, as a count is written in words.
+std::string GroupedDigits(uint64_t value)
+{
+    std::string digits = std::to_string(value);
+    for (int at = int(digits.size()) - 3; at > 0; at -= 3) digits.insert(size_t(at), " ");
+    return digits;
+}
+
 TVertex AsVertex(TLatticePoint p) { return {double(p.X), double(p.Y)}; }
 
 TTrianglePoints Points(const TLatticeTriangle& t) { return {AsVertex(t.A), AsVertex(t.B), AsVertex(t.C)}; }
@@ -223,7 +231,7 @@ TWorkingSection AreasWorking(const TAreasWorking& w)
         s.Lattice = t;
     else
         s.LatticeNote = "Точок решітки в межах трикутника забагато, щоб позначити їх на малюнку: понад " +
-                        std::to_string(kLatticeOverlayLimit / 1000) + " 000.";
+                        GroupedDigits(kLatticeOverlayLimit) + ".";
 
     s.Result("S (Герон)", WorkingNumber(*h.Area));
     s.Result("S (векторний добуток)", WorkingNumber(w.VectorArea));

@@ -48,7 +48,8 @@ TEST_F(TriangleTest, WorkingShowsTheNamedValuesOfTheRightTriangle)
         EXPECT_TRUE(HasStep(s, "c = AC = √((0 − 0)² + (3 − 0)²) = √9 = 3"));
         EXPECT_TRUE(HasStep(s, "p = (a + b + c) / 2 = (4 + 5 + 3) / 2 = 6"));
         EXPECT_TRUE(HasStep(s, "S = √(p(p − a)(p − b)(p − c)) = √(6 · 2 · 1 · 3) = 6"));
-        EXPECT_TRUE(HasStep(s, "D = x₁·y₂ − x₂·y₁ + x₂·y₃ − x₃·y₂ + x₃·y₁ − x₁·y₃ = 0·0 − 4·0 + 4·3 − 0·0 + 0·0 − 0·3 = 12"));
+        EXPECT_TRUE(
+            HasStep(s, "D = x₁·y₂ − x₂·y₁ + x₂·y₃ − x₃·y₂ + x₃·y₁ − x₁·y₃ = 0·0 − 4·0 + 4·3 − 0·0 + 0·0 − 0·3 = 12"));
         EXPECT_TRUE(HasStep(s, "S = ½·|D| = ½·|12| = 6"));
         EXPECT_TRUE(HasStep(s, "AB: НСД(4; 0) = 4"));
         EXPECT_TRUE(HasStep(s, "BC: НСД(4; 3) = 1"));
@@ -155,6 +156,12 @@ TEST_F(TriangleTest, CirclesWorkingFromFloatFields)
     }
     // The second method's radius is the one kept.
     EXPECT_EQ(WorkingNumber(CircumRadius), "2,5");
+
+    platform::SetDecimalSeparator('.');
+    Type(0, 0, 4, 0, 0, 3);
+    ASSERT_EQ(Run(&TForm1::N21Click), "");
+    EXPECT_EQ(Last().Results, (std::vector<TWorkingResult>{{"R", "2.5"}, {"r", "1"}}));
+    EXPECT_TRUE(HasStep(Last(), "R = abc / (4S) = 4 · 5 · 3 / (4 · 6) = 2.5"));
 }
 
 TEST_F(TriangleTest, AFaultLeavesTheWorkingReachedAndItsReason)
