@@ -5,8 +5,8 @@
 #include "platform/Image.h"
 #include "shell/Form1.h"
 #include "shell/VertexStore.h"
-#include "triangle/TriangleCircles.h"
 #include "triangle/RecordTriangleWorking.h"
+#include "triangle/TriangleCircles.h"
 #include "triangle/TriangleFields.h"
 #include "triangle/TriangleWorking.h"
 
