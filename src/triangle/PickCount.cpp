@@ -75,7 +75,22 @@ uint64_t SidePoints(Point64 p, Point64 q)
     return std::gcd(length(p.X, q.X), length(p.Y, q.Y));
 }
 
+Point64 Wide(TLatticePoint p) { return {p.X, p.Y}; }
+
 }  // namespace
+
+TLatticeSides LatticeSideSteps(const TLatticeTriangle& t)
+{
+    return {SidePoints(Wide(t.A), Wide(t.B)), SidePoints(Wide(t.B), Wide(t.C)), SidePoints(Wide(t.A), Wide(t.C))};
+}
+
+bool LatticeBoxFits(const TLatticeTriangle& t)
+{
+    const auto extent = [](int32_t a, int32_t b, int32_t c) {
+        return UWide(int64_t(std::max({a, b, c})) - std::min({a, b, c}) + 1);
+    };
+    return extent(t.A.X, t.B.X, t.C.X) * extent(t.A.Y, t.B.Y, t.C.Y) <= kLatticeOverlayLimit;
+}
 
 TPickCount CountLatticePoints(const TLatticeTriangle& t)
 {
@@ -85,9 +100,11 @@ TPickCount CountLatticePoints(const TLatticeTriangle& t)
     const Point64 v0 = p[0], v1 = p[1], v2 = p[2];
     const WideInt turn =
         (WideInt(v2.X) - v0.X) * (WideInt(v1.Y) - v0.Y) - (WideInt(v1.X) - v0.X) * (WideInt(v2.Y) - v0.Y);
+    // The sides are counted in input order; the sum and the longest do not care.
+    const TLatticeSides sides = LatticeSideSteps(t);
     // Three collinear points: the closed triangle is the segment between the
-    // extreme two, all of it boundary.
-    if (turn == 0) return {0, SidePoints(v0, v2) + 1};
+    // extreme two, all of it boundary; the longest side holds the other two.
+    if (turn == 0) return {0, std::max({sides.AB, sides.BC, sides.AC}) + 1};
 
     // Column x holds the points from the ceiling of the lower side to the floor
     // of the upper one. Every column meets the long side v0 v2 and one short
@@ -105,7 +122,7 @@ TPickCount CountLatticePoints(const TLatticeTriangle& t)
         closed += WideInt(v2.X) - v1.X + SideFloors(v0, v2, v1.X + 1, v2.X, longSign) +
                   SideFloors(v1, v2, v1.X + 1, v2.X, shortSign);
 
-    const uint64_t boundary = SidePoints(v0, v1) + SidePoints(v1, v2) + SidePoints(v0, v2);
+    const uint64_t boundary = sides.AB + sides.BC + sides.AC;
     return {uint64_t(closed) - boundary, boundary};
 }
 

@@ -20,6 +20,22 @@ struct TPickCount {
 // Pick's theorem stays a check of the vector product.
 TPickCount CountLatticePoints(const TLatticeTriangle& t);
 
+// The lattice steps of each side: the greatest common divisor of its run and
+// rise, its lattice points with one end left out. The boundary is their sum, or
+// for three points on a line the longest side's and one.
+struct TLatticeSides {
+    uint64_t AB = 0;
+    uint64_t BC = 0;
+    uint64_t AC = 0;
+};
+TLatticeSides LatticeSideSteps(const TLatticeTriangle& t);
+
+// The most lattice points of a triangle's bounding box that the drawing marks
+// one by one; past it they would fill the picture and take long to draw.
+inline constexpr uint64_t kLatticeOverlayLimit = 20000;
+// (width + 1) * (height + 1) of the bounding box is at most kLatticeOverlayLimit.
+bool LatticeBoxFits(const TLatticeTriangle& t);
+
 // Pick's theorem: Boundary * 0.5 + Interior - 1 when the area is above zero,
 // else the area itself.
 double PickArea(const TPickCount& count, double area);

@@ -5,18 +5,22 @@
 #include "platform/Image.h"
 #include "shell/Form1.h"
 #include "shell/VertexStore.h"
+#include "triangle/RecordTriangleWorking.h"
 #include "triangle/TriangleCircles.h"
 #include "triangle/TriangleFields.h"
+#include "triangle/TriangleWorking.h"
 
 namespace {
 
-enum class Circles { Circumscribed, Both };
-
-void DrawTriangleCircles(const TTrianglePoints& input, int32_t width, int32_t height, Circles which)
+// Draws the circles of w.Which about w.Points, noting in w what it computed.
+void DrawTriangleCircles(TCirclesWorking& w, int32_t width, int32_t height)
 {
-    const bool inscribed = which == Circles::Both;
-    const TTrianglePoints sorted = SortByY(input);
-    const TTriangleMeasures m = MeasureTriangle(sorted, inscribed);
+    const TTrianglePoints& input = *w.Points;
+    const bool inscribed = w.Which != TTriangleCircles::Circumscribed;
+    w.Sorted = SortByY(input);
+    const TTrianglePoints& sorted = w.Sorted;
+    MeasureTriangle(sorted, inscribed, w.Measures);
+    const TTriangleMeasures& m = w.Measures;
 
     // The boxes map Y with the X range as well; the construction has just made
     // both ranges equal.
@@ -27,59 +31,61 @@ void DrawTriangleCircles(const TTrianglePoints& input, int32_t width, int32_t he
     const int32_t penWidth = drawing.FigurePenWidth;
 
     const auto [bisector01, bisector12] = CircumcentreLines(sorted);
-    const bool drawn = DrawCircleAtIntersection(world, color, penWidth, m.CircumRadius, bisector01, bisector12);
+    w.CircumcentreSought = true;
+    w.Circumcentre = DrawCircleAtIntersection(world, color, penWidth, m.CircumRadius, bisector01, bisector12);
     if (!inscribed) {
-        if (drawn) return;
+        if (w.Circumcentre) return;
         // A level side left the first method without a centre.
-        const TCircle circle = CircumcircleByEquations(input[0], input[1], input[2]);
+        w.EquationsSought = true;
+        w.ByEquations = CircumcircleByEquations(input[0], input[1], input[2]);
+        const TCircle& circle = *w.ByEquations;
         CircumRadius = circle.Radius;
         DrawCircle(world, color, penWidth, circle);
         return;
     }
     const auto [atP2, atP0] = IncentreLines(sorted, m.Alpha, m.Gamma);
-    DrawCircleAtIntersection(world, color, penWidth, m.InRadius, atP2, atP0);
+    w.IncentreSought = true;
+    w.Incentre = DrawCircleAtIntersection(world, color, penWidth, m.InRadius, atP2, atP0);
 }
 
 }  // namespace
 
 void TForm1::N21Click()
 {
-    VertexCount = 3;
-    const TTrianglePoints points = AsPoints(ReadTriangle(*this));
-    StoreTriangle(points);
-    N8Click();
-    const TForm2& form2 = *Form2;
-    DrawTriangleCircles(points, form2.Image1->width(), form2.Image1->height(), Circles::Both);
+    TCirclesWorking w;
+    w.Which = TTriangleCircles::Inscribed;
+    RecordTriangleWorking(w, CirclesWorking, [&] {
+        VertexCount = 3;
+        w.Points = AsPoints(ReadTriangle(*this));
+        StoreTriangle(*w.Points);
+        N8Click();
+        const TForm2& form2 = *Form2;
+        DrawTriangleCircles(w, form2.Image1->width(), form2.Image1->height());
+    });
 }
 
 namespace {
 
 // The start of the two commands that read the fields as floating-point numbers:
-// store the triangle, take the picture's size, then build.
-TTrianglePoints BuildFromFloatFields(TForm1& form, int32_t& width, int32_t& height)
+// store the triangle, take the picture's size, build, then draw the circles.
+void CirclesFromFloatFields(TForm1& form, TTriangleCircles which)
 {
-    VertexCount = 3;
-    const TTrianglePoints points = ReadTrianglePoints(form);
-    StoreTriangle(points);
-    const TForm2& form2 = *Form2;
-    width = form2.Image1->width();
-    height = form2.Image1->height();
-    form.N8Click();
-    return points;
+    TCirclesWorking w;
+    w.Which = which;
+    RecordTriangleWorking(w, CirclesWorking, [&] {
+        VertexCount = 3;
+        w.Points = ReadTrianglePoints(form);
+        StoreTriangle(*w.Points);
+        const TForm2& form2 = *Form2;
+        const int32_t width = form2.Image1->width();
+        const int32_t height = form2.Image1->height();
+        form.N8Click();
+        DrawTriangleCircles(w, width, height);
+    });
 }
 
 }  // namespace
 
-void TForm1::N22Click()
-{
-    int32_t width = 0, height = 0;
-    const TTrianglePoints points = BuildFromFloatFields(*this, width, height);
-    DrawTriangleCircles(points, width, height, Circles::Circumscribed);
-}
+void TForm1::N22Click() { CirclesFromFloatFields(*this, TTriangleCircles::Circumscribed); }
 
-void TForm1::N23Click()
-{
-    int32_t width = 0, height = 0;
-    const TTrianglePoints points = BuildFromFloatFields(*this, width, height);
-    DrawTriangleCircles(points, width, height, Circles::Both);
-}
+void TForm1::N23Click() { CirclesFromFloatFields(*this, TTriangleCircles::Both); }

@@ -42,23 +42,42 @@ TTrianglePoints SortByY(TTrianglePoints p)
     return p;
 }
 
-TTriangleMeasures MeasureTriangle(const TTrianglePoints& sorted, bool withIncircle)
+void MeasureTriangle(const TTrianglePoints& sorted, bool withIncircle, TTriangleMeasures& m)
 {
+    using enum TMeasureStage;
     const TVertex& p0 = sorted[0];
     const TVertex& p1 = sorted[1];
     const TVertex& p2 = sorted[2];
-    TTriangleMeasures m;
     m.C01 = PointDistance(p0.X, p0.Y, p1.X, p1.Y);
+    m.Reached = C01;
     m.C12 = PointDistance(p1.X, p1.Y, p2.X, p2.Y);
+    m.Reached = C12;
     m.C20 = PointDistance(p2.X, p2.Y, p0.X, p0.Y);
-    if (withIncircle) m.SemiPerimeter = ToDouble(Extended(TrianglePerimeter(m.C01, m.C12, m.C20)) / 2);
+    m.Reached = C20;
+    if (withIncircle) {
+        m.SemiPerimeter = ToDouble(Extended(TrianglePerimeter(m.C01, m.C12, m.C20)) / 2);
+        m.Reached = SemiPerimeter;
+    }
     m.Area = HeronArea(m.C01, m.C12, m.C20);
-    if (withIncircle) m.InRadius = IncircleRadius(m.Area, m.SemiPerimeter);
+    m.Reached = Area;
+    if (withIncircle) {
+        m.InRadius = IncircleRadius(m.Area, m.SemiPerimeter);
+        m.Reached = InRadius;
+    }
     m.CircumRadius = CircumcircleRadius(m.Area, m.C01, m.C12, m.C20);
+    m.Reached = CircumRadius;
     if (withIncircle) {
         m.Gamma = VertexAngle(p2, p0, p1);
+        m.Reached = Gamma;
         m.Alpha = VertexAngle(p0, p1, p2);
+        m.Reached = Alpha;
     }
+}
+
+TTriangleMeasures MeasureTriangle(const TTrianglePoints& sorted, bool withIncircle)
+{
+    TTriangleMeasures m;
+    MeasureTriangle(sorted, withIncircle, m);
     return m;
 }
 
@@ -123,11 +142,11 @@ void DrawCircle(const TWorldCanvas& world, platform::TColor penColor, int32_t pe
     world.CircleOutline(circle.Centre.X, circle.Centre.Y, circle.Radius);
 }
 
-bool DrawCircleAtIntersection(const TWorldCanvas& world, platform::TColor penColor, int32_t penWidth, double radius,
-                              const TLine& line1, const TLine& line2)
+std::optional<TVertex> DrawCircleAtIntersection(const TWorldCanvas& world, platform::TColor penColor,
+                                                int32_t penWidth, double radius, const TLine& line1,
+                                                const TLine& line2)
 {
     const std::optional<TVertex> centre = LineIntersection(line1, line2);
-    if (!centre) return false;
-    DrawCircle(world, penColor, penWidth, {*centre, radius});
-    return true;
+    if (centre) DrawCircle(world, penColor, penWidth, {*centre, radius});
+    return centre;
 }

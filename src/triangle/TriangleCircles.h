@@ -19,6 +19,7 @@ TTrianglePoints SortByY(TTrianglePoints points);
 // The measures of the sorted points P0, P1, P2, computed in this order:
 // c01, c12, c20, [p], S, [r], R, [gamma at P2, alpha at P0]; the bracketed
 // ones only for the inscribed circle. The first fault ends the computation.
+enum class TMeasureStage { None, C01, C12, C20, SemiPerimeter, Area, InRadius, CircumRadius, Gamma, Alpha };
 struct TTriangleMeasures {
     double C01 = 0;
     double C12 = 0;
@@ -29,8 +30,13 @@ struct TTriangleMeasures {
     double CircumRadius = 0;
     double Gamma = 0;
     double Alpha = 0;
+    // The last value computed: after a fault, the ones up to it hold.
+    TMeasureStage Reached = TMeasureStage::None;
+    bool Has(TMeasureStage stage) const { return Reached >= stage; }
 };
 TTriangleMeasures MeasureTriangle(const TTrianglePoints& sorted, bool withIncircle);
+// The same into m, value by value, so that a fault leaves what was reached.
+void MeasureTriangle(const TTrianglePoints& sorted, bool withIncircle, TTriangleMeasures& m);
 
 struct TLine {
     TVertex Through;
@@ -62,7 +68,8 @@ TCircle CircumcircleByEquations(TVertex a, TVertex b, TVertex c);
 // The complete outline of the circle in the given pen colour and width.
 void DrawCircle(const TWorldCanvas& world, platform::TColor penColor, int32_t penWidth, const TCircle& circle);
 
-// The circle of the radius about the crossing of the two lines; false when the
-// lines give no crossing and nothing was drawn.
-bool DrawCircleAtIntersection(const TWorldCanvas& world, platform::TColor penColor, int32_t penWidth, double radius,
-                              const TLine& line1, const TLine& line2);
+// The circle of the radius about the crossing of the two lines: the centre it
+// used, or nothing when the lines give no crossing and nothing was drawn.
+std::optional<TVertex> DrawCircleAtIntersection(const TWorldCanvas& world, platform::TColor penColor,
+                                                int32_t penWidth, double radius, const TLine& line1,
+                                                const TLine& line2);

@@ -4,7 +4,9 @@
 #include "shell/VertexStore.h"
 #include "triangle/PickCount.h"
 #include "triangle/TriangleFields.h"
+#include "triangle/RecordTriangleWorking.h"
 #include "triangle/TriangleGeometry.h"
+#include "triangle/TriangleWorking.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -26,29 +28,50 @@ void TForm1::N4Click()
 
 void TForm1::N2Click()
 {
-    const TSideLengths sides = SideLengths(ReadTriangle(*this));
-    Label2->setText(TriangleExists(sides) ? "Трикутник існує" : "Трикутник не існує");
+    TExistenceWorking w;
+    RecordTriangleWorking(w, ExistenceWorking, [&] {
+        w.Triangle = ReadTriangle(*this);
+        w.Sides = SideLengths(*w.Triangle);
+        w.Inequalities = TriangleInequalities(*w.Sides);
+        Label2->setText(QString::fromStdString(ExistenceVerdict(w.Inequalities->AllHold())));
+    });
 }
 
 void TForm1::N3Click()
 {
-    const TLatticeTriangle t = ReadTriangle(*this);
-    VertexCount = 3;
-    StoreTriangle(AsPoints(t));
-    // The check may question a flat triangle; the areas go on with what was read.
-    ErrorClick();
+    TAreasWorking w;
+    RecordTriangleWorking(w, AreasWorking, [&] {
+        w.Triangle = ReadTriangle(*this);
+        const TLatticeTriangle& t = *w.Triangle;
+        VertexCount = 3;
+        StoreTriangle(AsPoints(t));
+        // The check may question a flat triangle; the areas go on with what was read.
+        ErrorClick();
 
-    Edit16->setText(TwoDecimals(SidesHeronArea(SideLengths(t))));
-    const double area = TriangleArea(t.A, t.B, t.C);
-    Edit18->setText(TwoDecimals(area));
+        w.Sides = SideLengths(t);
+        w.Heron = SidesHeron(*w.Sides);
+        Edit16->setText(TwoDecimals(HeronAreaOf(*w.Heron)));
+        w.Determinant = Determinant(t.A, t.B, t.C);
+        w.VectorArea = AreaFromDeterminant(*w.Determinant);
+        Edit18->setText(TwoDecimals(w.VectorArea));
 
-    const TPickCount count = CountLatticePoints(t);
-    Edit21->setToolTip(
-        QString("Внутрішніх точок: %1, граничних: %2").arg(qulonglong(count.Interior)).arg(qulonglong(count.Boundary)));
-    Edit21->setText(TwoDecimals(PickArea(count, area)));
+        w.PickSides = LatticeSideSteps(t);
+        w.Pick = CountLatticePoints(t);
+        const TPickCount& count = *w.Pick;
+        Edit21->setToolTip(QString("Внутрішніх точок: %1, граничних: %2")
+                               .arg(qulonglong(count.Interior))
+                               .arg(qulonglong(count.Boundary)));
+        w.PickArea = PickArea(count, w.VectorArea);
+        Edit21->setText(TwoDecimals(w.PickArea));
+    });
 }
 
 void TForm1::N5Click()
 {
-    Label3->setText(QString::fromStdString(SideLengthsCaption(SideLengths(ReadTriangle(*this)))));
+    TSideLengthsWorking w;
+    RecordTriangleWorking(w, SideLengthsWorking, [&] {
+        w.Triangle = ReadTriangle(*this);
+        w.Sides = SideLengths(*w.Triangle);
+        Label3->setText(QString::fromStdString(SideLengthsCaption(*w.Sides)));
+    });
 }

@@ -2,6 +2,8 @@
 
 #include "platform/NumberFormat.h"
 
+#include <cmath>
+
 using platform::Div;
 using platform::Extended;
 using platform::Sqrt;
@@ -28,11 +30,18 @@ TSideLengths SideLengths(const TLatticeTriangle& t)
     return sides;
 }
 
-bool TriangleExists(const TSideLengths& s)
+TTriangleInequalities TriangleInequalities(const TSideLengths& s)
 {
     // A double rounding of a sum would turn (0,0), (1,1), (3,3) into "no triangle".
-    return Extended(s.AB) + s.BC > s.AC && Extended(s.AB) + s.AC > s.BC && Extended(s.BC) + s.AC > s.AB;
+    TTriangleInequalities t;
+    t.Sums = {Extended(s.AB) + s.BC, Extended(s.AB) + s.AC, Extended(s.BC) + s.AC};
+    t.Hold = {t.Sums[0] > s.AC, t.Sums[1] > s.BC, t.Sums[2] > s.AB};
+    return t;
 }
+
+bool TriangleExists(const TSideLengths& s) { return TriangleInequalities(s).AllHold(); }
+
+std::string ExistenceVerdict(bool exists) { return exists ? "Трикутник існує" : "Трикутник не існує"; }
 
 std::string SideLengthsCaption(const TSideLengths& s)
 {
@@ -46,17 +55,27 @@ WideInt Determinant(TLatticePoint p1, TLatticePoint p2, TLatticePoint p3)
     return x1 * y2 - x2 * y1 + x2 * y3 - x3 * y2 + x3 * y1 - x1 * y3;
 }
 
+double AreaFromDeterminant(WideInt d) { return double(d < 0 ? -d : d) * 0.5; }
+
 double TriangleArea(TLatticePoint p1, TLatticePoint p2, TLatticePoint p3)
 {
-    const WideInt d = Determinant(p1, p2, p3);
-    return double(d < 0 ? -d : d) * 0.5;
+    return AreaFromDeterminant(Determinant(p1, p2, p3));
 }
 
-double SidesHeronArea(const TSideLengths& s)
+THeronArea SidesHeron(const TSideLengths& s)
 {
+    THeronArea h;
     const double p = ToDouble((Extended(s.AB) + s.BC + s.AC) / 2);
-    return ToDouble(Sqrt((Extended(p) - s.BC) * p * (Extended(p) - s.AC) * (Extended(p) - s.AB)));
+    h.SemiPerimeter = p;
+    h.Differences = {Extended(p) - s.AB, Extended(p) - s.BC, Extended(p) - s.AC};
+    h.Product = h.Differences[1] * p * h.Differences[2] * h.Differences[0];
+    if (!(std::isnan(h.Product) || h.Product < 0)) h.Area = ToDouble(Sqrt(h.Product));
+    return h;
 }
+
+double HeronAreaOf(const THeronArea& h) { return h.Area ? *h.Area : ToDouble(Sqrt(h.Product)); }
+
+double SidesHeronArea(const TSideLengths& s) { return HeronAreaOf(SidesHeron(s)); }
 
 double PointDistance(double x1, double y1, double x2, double y2)
 {

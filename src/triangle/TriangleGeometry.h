@@ -5,7 +5,9 @@
 #include "platform/FloatMath.h"
 #include "core/Vertex.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // A lattice point as the triangle page types it.
@@ -38,16 +40,26 @@ struct TSideLengths {
 };
 TSideLengths SideLengths(const TLatticeTriangle& t);
 
-// AB + BC > AC, AB + AC > BC and BC + AC > AB, each sum of two lengths formed
-// exactly in extended precision and compared strictly.
+// AB + BC > AC, AB + AC > BC and BC + AC > AB in this order, each sum of two
+// lengths formed exactly in extended precision and compared strictly.
+struct TTriangleInequalities {
+    std::array<platform::Extended, 3> Sums{};
+    std::array<bool, 3> Hold{};
+    bool AllHold() const { return Hold[0] && Hold[1] && Hold[2]; }
+};
+TTriangleInequalities TriangleInequalities(const TSideLengths& sides);
 bool TriangleExists(const TSideLengths& sides);
+// "Трикутник існує" or "Трикутник не існує", as the page shows the verdict.
+std::string ExistenceVerdict(bool exists);
 
 // "AB=4  BC=5   AC=3": each length with two decimals.
 std::string SideLengthsCaption(const TSideLengths& sides);
 
 // x1*y2 - x2*y1 + x2*y3 - x3*y2 + x3*y1 - x1*y3, exact.
 WideInt Determinant(TLatticePoint p1, TLatticePoint p2, TLatticePoint p3);
-// |Determinant| * 0.5 as a double.
+// |d| * 0.5 as a double.
+double AreaFromDeterminant(WideInt d);
+// AreaFromDeterminant(Determinant(p1, p2, p3)).
 double TriangleArea(TLatticePoint p1, TLatticePoint p2, TLatticePoint p3);
 
 // Heron's formula over the three sides of the page: p = (AB + BC + AC) / 2
@@ -55,6 +67,19 @@ double TriangleArea(TLatticePoint p1, TLatticePoint p2, TLatticePoint p3);
 // precision. A product below zero (rounded lengths of a flat triangle) fails
 // with "Invalid floating point operation".
 double SidesHeronArea(const TSideLengths& sides);
+
+// The same formula with what it went through, for the working: it never fails.
+struct THeronArea {
+    double SemiPerimeter = 0;
+    // p - AB, p - BC, p - AC.
+    std::array<platform::Extended, 3> Differences{};
+    platform::Extended Product = 0;
+    // None when the product is below zero: its root is where SidesHeronArea fails.
+    std::optional<double> Area;
+};
+THeronArea SidesHeron(const TSideLengths& sides);
+// The area, or the root's fault on a product below zero.
+double HeronAreaOf(const THeronArea& heron);
 
 // The routines of the circle commands. Arguments and results are doubles; each
 // works in extended precision and stores every named value as a double.
