@@ -67,7 +67,7 @@ void BM_JarvisWorking1000(benchmark::State& state)
     const std::vector<TVertex> points = CirclePoints(MaxVertices);
     for (auto _ : state) {
         TJarvisTrace trace;
-        const std::vector<TVertex> hull = JarvisMarch(points, trace);
+        const std::vector<TVertex> hull = TracedJarvisMarch(points, trace);
         TWorkingSection section = HullSection("N-кутник — Побудова опуклої оболонки (Джарвіса)", points);
         AddJarvisSteps(section, points, trace, true);
         AddHullCorners(section, hull);

@@ -457,7 +457,7 @@ std::vector<TVertex> PlainJarvisMarch(std::vector<TVertex> points) { return Plai
 
 std::vector<TVertex> JarvisMarch(std::vector<TVertex> points) { return FastMarch(std::move(points), nullptr); }
 
-std::vector<TVertex> JarvisMarch(std::vector<TVertex> points, TJarvisTrace& trace)
+std::vector<TVertex> TracedJarvisMarch(std::vector<TVertex> points, TJarvisTrace& trace)
 {
     const int32_t counted = trace.CountedSteps;
     trace = TJarvisTrace();

@@ -71,7 +71,7 @@ struct TJarvisTrace {
 
 // The same march, writing its steps into `trace` as it goes, so that a fault
 // leaves the steps before it there. The hull is the same as without.
-std::vector<TVertex> JarvisMarch(std::vector<TVertex> points, TJarvisTrace& trace);
+std::vector<TVertex> TracedJarvisMarch(std::vector<TVertex> points, TJarvisTrace& trace);
 
 // The same march with every cross product and squared distance computed by the
 // rules as they read. The reference JarvisMarch must agree with.

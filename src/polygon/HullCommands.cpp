@@ -84,7 +84,7 @@ void TForm1::N24Click()
         trace.CountedSteps = HullWorkingSteps;
         std::vector<TVertex> hull;
         try {
-            hull = JarvisMarch(points, trace);
+            hull = TracedJarvisMarch(points, trace);
         } catch (const platform::Error&) {
             // The steps before the fault still show, and which one it stopped.
             AddJarvisSteps(section, points, trace, false);

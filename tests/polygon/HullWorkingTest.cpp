@@ -187,7 +187,7 @@ TEST(HullWorking, TracedMarchGivesThePlainHullAndChainsItsSteps)
     for (const std::vector<TVertex>& points : sets) {
         SCOPED_TRACE(::testing::Message() << points.size() << " points");
         TJarvisTrace trace;
-        const std::vector<TVertex> hull = JarvisMarch(points, trace);
+        const std::vector<TVertex> hull = TracedJarvisMarch(points, trace);
         const std::vector<TVertex> plain = PlainJarvisMarch(points);
         ASSERT_EQ(hull.size(), plain.size());
         for (size_t i = 0; i < hull.size(); ++i) {
@@ -218,7 +218,7 @@ TEST(HullWorking, MarchCountsThePointsItPassesOnALine)
     // along the bottom passes (1, 0), (2, 0) and (3, 0).
     const std::vector<TVertex> points = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {4, 1}, {4, 2}, {4, 3}, {0, 3}};
     TJarvisTrace trace;
-    JarvisMarch(points, trace);
+    TracedJarvisMarch(points, trace);
     std::vector<int32_t> passed;
     for (const TJarvisStep& step : trace.Steps) passed.push_back(step.PassedOnLine);
     EXPECT_EQ(passed, (std::vector<int32_t>{2, 0, 0, 3}));
@@ -226,7 +226,7 @@ TEST(HullWorking, MarchCountsThePointsItPassesOnALine)
     EXPECT_EQ(trace.LowestCount, 5);
 
     trace.CountedSteps = 1;
-    JarvisMarch(points, trace);
+    TracedJarvisMarch(points, trace);
     EXPECT_EQ(trace.Steps[0].PassedOnLine, 2);
     EXPECT_EQ(trace.Steps[1].PassedOnLine, -1);
 }
