@@ -1,6 +1,5 @@
 // The polygon menu's two convex hulls: each replaces the figure by its hull,
 // lists it, measures it and builds it.
-#include "platform/Errors.h"
 #include "platform/Memo.h"
 #include "platform/NumberFormat.h"
 #include "polygon/ConvexHull.h"
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include <QLineEdit>
+#include <QScopeGuard>
 
 namespace {
 
@@ -61,13 +61,13 @@ void TForm1::N20Click()
     TWorkingSection section = HullSection("N-кутник — Побудова опуклої оболонки (Авт.)", points);
     RecordWorking(section, [&] {
         std::vector<int32_t> corners;
-        try {
+        bool finished = false;
+        {
+            // Also while a fault unwinds, before the section is added.
+            const auto steps = qScopeGuard([&] { AddAutomaticHullSteps(section, points, corners, finished); });
             corners = AutomaticHull(points);
-        } catch (const platform::Error&) {
-            AddAutomaticHullSteps(section, points, {}, false);
-            throw;
+            finished = true;
         }
-        AddAutomaticHullSteps(section, points, corners, true);
         std::vector<TVertex> hull;
         for (const int32_t k : corners) hull.push_back(points[k]);
         StoreHull(*this, hull, false, section);
@@ -83,14 +83,13 @@ void TForm1::N24Click()
         TJarvisTrace trace;
         trace.CountedSteps = HullWorkingSteps;
         std::vector<TVertex> hull;
-        try {
+        bool finished = false;
+        {
+            // After a fault too: the steps before it still show, and where it stopped.
+            const auto steps = qScopeGuard([&] { AddJarvisSteps(section, points, trace, finished); });
             hull = TracedJarvisMarch(points, trace);
-        } catch (const platform::Error&) {
-            // The steps before the fault still show, and which one it stopped.
-            AddJarvisSteps(section, points, trace, false);
-            throw;
+            finished = true;
         }
-        AddJarvisSteps(section, points, trace, true);
         StoreHull(*this, hull, true, section);
     });
     N8Click();

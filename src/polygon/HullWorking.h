@@ -26,7 +26,8 @@ void AddJarvisSteps(TWorkingSection& section, std::span<const TVertex> points, c
                     bool finished);
 
 // The automatic hull's start and its corners in the order the scans took them
-// (`hull` indexes `points`). Without a hull, a fault ended the scans.
+// (`hull` indexes `points`). `finished` is false when a fault ended the scans,
+// which then took no corners.
 void AddAutomaticHullSteps(TWorkingSection& section, std::span<const TVertex> points,
                            std::span<const int32_t> hull, bool finished);
 

@@ -1,7 +1,6 @@
 // The regular polygon menu: build the polygon the tab's fields describe, or list
 // and measure that same polygon without drawing it.
 #include "drawing/Form2.h"
-#include "platform/Errors.h"
 #include "platform/Memo.h"
 #include "platform/NumberFormat.h"
 #include "platform/TextConversion.h"
@@ -15,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QScopeGuard>
 
 namespace {
 
@@ -62,16 +62,11 @@ void ComputeTabPolygon(TForm1& form, TRegularTabPolygon& tab)
 }
 
 // The same, with the section built from what it reached, also when a fault
-// ends it there.
+// ends it there: the guard runs while the fault unwinds, before the section is added.
 void ComputeTabPolygon(TForm1& form, TRegularTabPolygon& tab, TWorkingSection& section, const char* caption)
 {
-    try {
-        ComputeTabPolygon(form, tab);
-    } catch (const platform::Error&) {
-        section = RegularPolygonSection(caption, tab);
-        throw;
-    }
-    section = RegularPolygonSection(caption, tab);
+    const auto steps = qScopeGuard([&] { section = RegularPolygonSection(caption, tab); });
+    ComputeTabPolygon(form, tab);
 }
 
 }  // namespace
