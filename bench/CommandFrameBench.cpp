@@ -1,8 +1,8 @@
 // The slowest paths a student meets at the store's full size, run through the
 // real windows offscreen as a click runs them: building a regular 1000-gon (its
 // listing, the check and the drawing), and each convex hull of 1000 points that
-// are all corners, with its listing, measures and construction. A frame at 60 Hz
-// is 16.7 ms. Beside them, the listing of 1000 lines one edit per line, as the
+// are all corners, with its listing, measures, working and construction, and the
+// march's working section alone. A frame at 60 Hz is 16.7 ms. Beside them, the listing of 1000 lines one edit per line, as the
 // commands listed them before, and in one edit, as they do now.
 #include <benchmark/benchmark.h>
 
@@ -12,8 +12,11 @@
 #include <vector>
 
 #include "platform/Memo.h"
+#include "polygon/ConvexHull.h"
+#include "polygon/HullWorking.h"
 #include "shell/Form1.h"
 #include "shell/VertexStore.h"
+#include "working/FormWorking.h"
 #include "RandomFigure.h"
 #include "WindowsBench.h"
 
@@ -26,6 +29,7 @@ void BM_RegularBuild1000(benchmark::State& state)
         Form1->N18Click();
         state.PauseTiming();
         Form1->Memo3->Clear();  // the build appends to the list on every run
+        FormWorking->WorkingClearClick();  // and its section to the working
         state.ResumeTiming();
     }
     if (!FigureAccepted) state.SkipWithError("the check refused the polygon");
@@ -47,6 +51,7 @@ void BM_Hull1000(benchmark::State& state)
         state.PauseTiming();
         StoreCirclePoints();
         Form1->Memo3->Clear();
+        FormWorking->WorkingClearClick();  // each run appends its section
         state.ResumeTiming();
         (Form1->*Command)();
     }
@@ -54,6 +59,25 @@ void BM_Hull1000(benchmark::State& state)
 }
 BENCHMARK(BM_Hull1000<&TForm1::N20Click>)->Name("BM_AutomaticHull1000")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Hull1000<&TForm1::N24Click>)->Name("BM_JarvisHull1000")->Unit(benchmark::kMillisecond);
+
+// The march's working alone, on the same 1000 corners: the traced march, less the
+// march itself, is what the section costs before the window shows it.
+void BM_JarvisWorking1000(benchmark::State& state)
+{
+    const std::vector<TVertex> points = CirclePoints(MaxVertices);
+    for (auto _ : state) {
+        TJarvisTrace trace;
+        const std::vector<TVertex> hull = TracedJarvisMarch(points, trace);
+        TWorkingSection section = HullSection("N-кутник — Побудова опуклої оболонки (Джарвіса)", points);
+        AddJarvisSteps(section, points, trace, true);
+        AddHullCorners(section, hull);
+        FormWorking->Append(section);
+        state.PauseTiming();
+        FormWorking->WorkingClearClick();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_JarvisWorking1000)->Unit(benchmark::kMillisecond);
 
 QStringList ThousandLines()
 {

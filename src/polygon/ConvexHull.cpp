@@ -327,12 +327,65 @@ double SquaredDistance(TVertex a, TVertex b)
     return platform::ToDouble(dx * dx + dy * dy);
 }
 
-std::vector<TVertex> PlainJarvisMarch(std::vector<TVertex> points)
+namespace {
+
+// The index into the points as given of index i after the march moved the start
+// s to the front.
+int32_t GivenIndex(int32_t i, int32_t s)
+{
+    if (i == 0) return s;
+    if (i == s) return 0;
+    return i;
+}
+
+// The march's start and its tie count, into the trace.
+int32_t StartMarch(std::span<const TVertex> points, TJarvisTrace* trace)
+{
+    const int32_t s = LowestIndex(points);
+    if (trace) {
+        trace->Start = s;
+        trace->LowestCount = int32_t(std::count_if(points.begin(), points.end(),
+                                                   [&](const TVertex& p) { return p.Y == points[s].Y; }));
+    }
+    return s;
+}
+
+// A step into the trace; `from` and `b` index the reordered points.
+void TraceStep(TJarvisTrace* trace, int32_t s, int32_t from, int32_t b)
+{
+    if (trace) trace->Steps.push_back({GivenIndex(from, s), GivenIndex(b, s), -1});
+}
+
+// For the first counted steps, the points on the line of the step nearer than
+// its corner, by the rules the march decides with. Only for points whose cross
+// products stay finite, so counting cannot fault where the march did not.
+void CountPassedOnLine(std::span<const TVertex> given, TJarvisTrace& trace)
+{
+    const size_t counted = std::min(trace.Steps.size(), size_t(std::max(trace.CountedSteps, 0)));
+    for (size_t k = 0; k < counted; ++k) {
+        TJarvisStep& step = trace.Steps[k];
+        const TVertex w = given[step.From];
+        const TVertex corner = given[step.Corner];
+        const double reach = SquaredDistance(w, corner);
+        int32_t passed = 0;
+        for (const TVertex& p : given) {
+            if (p.X == w.X && p.Y == w.Y) continue;
+            if (CrossProduct(w, corner, w, p) == 0 && SquaredDistance(w, p) < reach) ++passed;
+        }
+        step.PassedOnLine = passed;
+    }
+}
+
+std::vector<TVertex> PlainMarch(std::vector<TVertex> points, TJarvisTrace* trace)
 {
     const int32_t n = int32_t(points.size());
-    if (n <= 1) return points;
+    if (n <= 1) {
+        if (trace && n == 1) StartMarch(points, trace);
+        if (trace) trace->Closed = true;
+        return points;
+    }
 
-    const int32_t s = LowestIndex(points);
+    const int32_t s = StartMarch(points, trace);
     std::vector<TVertex> hull{points[s]};
     hull.reserve(n + 1);
     // The start moves to the front, where no step tests it: it is only every
@@ -341,6 +394,7 @@ std::vector<TVertex> PlainJarvisMarch(std::vector<TVertex> points)
     points[0] = hull[0];
 
     int32_t b = 1;
+    int32_t from = 0;
     for (int32_t step = 1; step <= n; ++step) {
         const TVertex w = hull.back();
         for (int32_t i = 1; i < n; ++i) {
@@ -352,22 +406,27 @@ std::vector<TVertex> PlainJarvisMarch(std::vector<TVertex> points)
             }
         }
         hull.push_back(points[b]);
+        TraceStep(trace, s, from, b);
+        from = b;
         b = 0;
-        if (hull.back().X == hull[0].X && hull.back().Y == hull[0].Y) break;
+        if (hull.back().X == hull[0].X && hull.back().Y == hull[0].Y) {
+            if (trace) trace->Closed = true;
+            break;
+        }
     }
     // The repeat of the start, or the step that would have run past the points.
     hull.pop_back();
     return hull;
 }
 
-std::vector<TVertex> JarvisMarch(std::vector<TVertex> points)
+std::vector<TVertex> FastMarch(std::vector<TVertex> points, TJarvisTrace* trace)
 {
     const int32_t n = int32_t(points.size());
-    if (n <= 1) return points;
     // Where a cross product could overflow, the plain march fails just as the rules do.
-    if (!TurnValuesStayFinite(points)) return PlainJarvisMarch(std::move(points));
+    if (n <= 1 || !TurnValuesStayFinite(points)) return PlainMarch(std::move(points), trace);
 
-    const int32_t s = LowestIndex(points);
+    const std::vector<TVertex> given = trace ? points : std::vector<TVertex>{};
+    const int32_t s = StartMarch(points, trace);
     std::vector<TVertex> hull{points[s]};
     hull.reserve(n + 1);
     points[s] = points[0];
@@ -375,11 +434,33 @@ std::vector<TVertex> JarvisMarch(std::vector<TVertex> points)
     const MarchPoints march(points);
 
     int32_t b = 1;
+    int32_t from = 0;
     for (int32_t step = 1; step <= n; ++step) {
-        hull.push_back(points[march.Step(hull.back(), b)]);
+        b = march.Step(hull.back(), b);
+        hull.push_back(points[b]);
+        TraceStep(trace, s, from, b);
+        from = b;
         b = 0;
-        if (hull.back().X == hull[0].X && hull.back().Y == hull[0].Y) break;
+        if (hull.back().X == hull[0].X && hull.back().Y == hull[0].Y) {
+            if (trace) trace->Closed = true;
+            break;
+        }
     }
     hull.pop_back();
+    if (trace) CountPassedOnLine(given, *trace);
     return hull;
+}
+
+}  // namespace
+
+std::vector<TVertex> PlainJarvisMarch(std::vector<TVertex> points) { return PlainMarch(std::move(points), nullptr); }
+
+std::vector<TVertex> JarvisMarch(std::vector<TVertex> points) { return FastMarch(std::move(points), nullptr); }
+
+std::vector<TVertex> TracedJarvisMarch(std::vector<TVertex> points, TJarvisTrace& trace)
+{
+    const int32_t counted = trace.CountedSteps;
+    trace = TJarvisTrace();
+    trace.CountedSteps = counted;
+    return FastMarch(std::move(points), &trace);
 }

@@ -48,6 +48,31 @@ double SquaredDistance(TVertex a, TVertex b);
 // rules only the cross products too close to zero for doubles to decide.
 std::vector<TVertex> JarvisMarch(std::vector<TVertex> points);
 
+// One step of the march, for its working: indices into the points as given.
+struct TJarvisStep {
+    int32_t From = 0;    // the corner the step starts at
+    int32_t Corner = 0;  // the point it takes
+    // Points on the line from From through Corner, nearer than Corner, that the
+    // step passed over for the farthest; -1 where not counted.
+    int32_t PassedOnLine = -1;
+};
+
+// What the march did: where it started and every step it took, as it took them.
+struct TJarvisTrace {
+    int32_t Start = -1;       // the lowest point, -1 for no points
+    int32_t LowestCount = 0;  // the points at the start's height, the start among them
+    std::vector<TJarvisStep> Steps;
+    // The last step came back to the start (else rounding stopped it at the count).
+    bool Closed = false;
+    // PassedOnLine is counted for this many first steps only: each count looks
+    // at every point, and the working shows no more steps than these.
+    int32_t CountedSteps = 50;
+};
+
+// The same march, writing its steps into `trace` as it goes, so that a fault
+// leaves the steps before it there. The hull is the same as without.
+std::vector<TVertex> TracedJarvisMarch(std::vector<TVertex> points, TJarvisTrace& trace);
+
 // The same march with every cross product and squared distance computed by the
 // rules as they read. The reference JarvisMarch must agree with.
 std::vector<TVertex> PlainJarvisMarch(std::vector<TVertex> points);

@@ -3,14 +3,17 @@
 #include "platform/Memo.h"
 #include "platform/NumberFormat.h"
 #include "polygon/ConvexHull.h"
+#include "polygon/HullWorking.h"
 #include "polygon/PolygonRules.h"
 #include "polygon/VertexText.h"
 #include "shell/Form1.h"
 #include "shell/VertexStore.h"
+#include "working/FormWorking.h"
 
 #include <vector>
 
 #include <QLineEdit>
+#include <QScopeGuard>
 
 namespace {
 
@@ -22,8 +25,9 @@ std::vector<TVertex> FigurePoints()
 }
 
 // The hull becomes the figure: the store and its list, then the area and the
-// perimeter (which write the closing copy), then the construction.
-void ShowHull(TForm1& form, const std::vector<TVertex>& hull, bool countLine)
+// perimeter (which write the closing copy), each into the working as it is
+// found. The construction follows once the section is in.
+void StoreHull(TForm1& form, const std::vector<TVertex>& hull, bool countLine, TWorkingSection& section)
 {
     VertexCount = int32_t(hull.size());
     form.Memo1->Clear();
@@ -36,11 +40,17 @@ void ShowHull(TForm1& form, const std::vector<TVertex>& hull, bool countLine)
             list.Add(QString::fromStdString(FormatVertexLine(Vertices[i].X, Vertices[i].Y)));
         }
     }
+    AddHullCorners(section, hull);
     WriteClosingCopies(VertexCount);
     const std::span<const TVertex> figure = StoredFigure(VertexCount);
-    form.Edit15->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(figure))));
-    form.Edit23->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonPerimeter(figure))));
-    form.N8Click();
+    const double area = PolygonArea(figure);
+    const std::string areaText = platform::FormatTwoDecimals(area);
+    form.Edit15->setText(QString::fromStdString(areaText));
+    AddHullArea(section, area, areaText);
+    const double perimeter = PolygonPerimeter(figure);
+    const std::string perimeterText = platform::FormatTwoDecimals(perimeter);
+    form.Edit23->setText(QString::fromStdString(perimeterText));
+    AddHullPerimeter(section, perimeter, perimeterText);
 }
 
 }  // namespace
@@ -48,12 +58,39 @@ void ShowHull(TForm1& form, const std::vector<TVertex>& hull, bool countLine)
 void TForm1::N20Click()
 {
     const std::vector<TVertex> points = FigurePoints();
-    std::vector<TVertex> hull;
-    for (const int32_t k : AutomaticHull(points)) hull.push_back(points[k]);
-    ShowHull(*this, hull, false);
+    TWorkingSection section = HullSection("N-кутник — Побудова опуклої оболонки (Авт.)", points);
+    RecordWorking(section, [&] {
+        std::vector<int32_t> corners;
+        bool finished = false;
+        {
+            // Also while a fault unwinds, before the section is added.
+            const auto steps = qScopeGuard([&] { AddAutomaticHullSteps(section, points, corners, finished); });
+            corners = AutomaticHull(points);
+            finished = true;
+        }
+        std::vector<TVertex> hull;
+        for (const int32_t k : corners) hull.push_back(points[k]);
+        StoreHull(*this, hull, false, section);
+    });
+    N8Click();
 }
 
 void TForm1::N24Click()
 {
-    ShowHull(*this, JarvisMarch(FigurePoints()), true);
+    const std::vector<TVertex> points = FigurePoints();
+    TWorkingSection section = HullSection("N-кутник — Побудова опуклої оболонки (Джарвіса)", points);
+    RecordWorking(section, [&] {
+        TJarvisTrace trace;
+        trace.CountedSteps = HullWorkingSteps;
+        std::vector<TVertex> hull;
+        bool finished = false;
+        {
+            // After a fault too: the steps before it still show, and where it stopped.
+            const auto steps = qScopeGuard([&] { AddJarvisSteps(section, points, trace, finished); });
+            hull = TracedJarvisMarch(points, trace);
+            finished = true;
+        }
+        StoreHull(*this, hull, true, section);
+    });
+    N8Click();
 }

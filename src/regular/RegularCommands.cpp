@@ -7,11 +7,14 @@
 #include "polygon/PolygonRules.h"
 #include "polygon/VertexText.h"
 #include "regular/RegularPolygon.h"
+#include "regular/RegularWorking.h"
 #include "shell/Form1.h"
 #include "shell/VertexStore.h"
+#include "working/FormWorking.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QScopeGuard>
 
 namespace {
 
@@ -35,17 +38,35 @@ void StoreAndList(platform::TMemoLines& list, int32_t index, const TVertex& vert
 
 // The polygon of the tab's fields into the store and onto the list: N, the side
 // and the start angle are read in that order, and N = 0 fails at the radius,
-// before any vertex is written. Both commands take their polygon from here.
-void ComputeTabPolygon(TForm1& form)
+// before any vertex is written. Both commands take their polygon from here;
+// `tab` keeps each value as it is reached, for the working.
+void ComputeTabPolygon(TForm1& form, TRegularTabPolygon& tab)
 {
     const int32_t n = platform::StrToInt(Text(form.Edit19));
+    tab.N = n;
     VertexCount = n;
     EntryCursor = 1;
     const double side = platform::StrToFloat(Text(form.Edit20));
+    tab.Side = side;
     const double radius = RegularPolygonRadius(TRegularCircle::Circumscribed, n, side);
-    const double startAngle = DegreesToRadians(platform::StrToFloat(Text(form.Edit22)));
+    tab.Radius = radius;
+    const double startDegrees = platform::StrToFloat(Text(form.Edit22));
+    tab.StartDegrees = startDegrees;
+    const double startAngle = DegreesToRadians(startDegrees);
+    tab.StartAngle = startAngle;
     platform::TMemoLines list(*form.Memo3);
-    WalkRegularPolygon(n, radius, startAngle, [&list](int32_t i, const TVertex& vertex) { StoreAndList(list, i, vertex); });
+    WalkRegularPolygon(n, radius, startAngle, [&list, &tab](int32_t i, const TVertex& vertex) {
+        tab.Walk(vertex);
+        StoreAndList(list, i, vertex);
+    });
+}
+
+// The same, with the section built from what it reached, also when a fault
+// ends it there: the guard runs while the fault unwinds, before the section is added.
+void ComputeTabPolygon(TForm1& form, TRegularTabPolygon& tab, TWorkingSection& section, const char* caption)
+{
+    const auto steps = qScopeGuard([&] { section = RegularPolygonSection(caption, tab); });
+    ComputeTabPolygon(form, tab);
 }
 
 }  // namespace
@@ -58,8 +79,15 @@ void TForm1::N18Click()
     const bool clearFirst = form2.CheckBox2->isChecked();
     if (clearFirst) form2.Button1Click();
 
-    ComputeTabPolygon(*this);
-    N8Click();
+    TRegularTabPolygon tab;
+    TWorkingSection section;
+    RecordWorking(section, [&] {
+        ComputeTabPolygon(*this, tab, section, "Правильний n-кутник — Побудувати");
+        N8Click();
+        // r only where the construction has just computed it for its circle.
+        if (FigureAccepted && CheckBox2->isChecked())
+            AddInscribedRadius(section, *tab.N, *tab.Side, RegularPolygonRadius(TRegularCircle::Inscribed, *tab.N, *tab.Side));
+    });
 }
 
 void TForm1::N19Click()
@@ -67,7 +95,14 @@ void TForm1::N19Click()
     if (!CountFitsTheStore(*this)) return;
 
     Memo3->Clear();
-    ComputeTabPolygon(*this);
-    WriteClosingCopies(VertexCount);
-    Edit17->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(StoredFigure(VertexCount)))));
+    TRegularTabPolygon tab;
+    TWorkingSection section;
+    RecordWorking(section, [&] {
+        ComputeTabPolygon(*this, tab, section, "Правильний n-кутник — Площа");
+        WriteClosingCopies(VertexCount);
+        const double area = PolygonArea(StoredFigure(VertexCount));
+        const std::string areaText = platform::FormatTwoDecimals(area);
+        Edit17->setText(QString::fromStdString(areaText));
+        AddRegularArea(section, area, areaText);
+    });
 }
