@@ -3,27 +3,78 @@
 #include "platform/Memo.h"
 #include "platform/NumberFormat.h"
 #include "polygon/PolygonRules.h"
+#include "polygon/PolygonWorking.h"
 #include "polygon/StoredFigureCheck.h"
+#include "polygon/StoredMeasures.h"
 #include "shell/Form1.h"
 #include "shell/VertexStore.h"
+#include "working/FormWorking.h"
 
 #include <QLineEdit>
+#include <QScopeGuard>
 
-void TForm1::N9Click()
+void WriteStoredArea(const char* caption, QLineEdit* field)
 {
     WriteClosingCopies(VertexCount);
-    Edit15->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(StoredFigure(VertexCount)))));
+    const std::span<const TVertex> figure = StoredFigure(VertexCount);
+    TWorkingSection section;
+    section.Caption = caption;
+    section.Figure = PolygonFigureText(figure);
+    RecordWorking(section, [&] {
+        TShoelace shoelace;
+        double area = 0;
+        {
+            // The steps reached go in also when the sum faults.
+            const auto steps = qScopeGuard([&] { AddAreaSteps(section, shoelace); });
+            area = ShoelaceArea(figure, shoelace);
+        }
+        bool written = false;
+        const auto unwritten = qScopeGuard([&] {
+            if (!written) section.Step("S не вдалося округлити до двох знаків для поля: число завелике");
+        });
+        const std::string text = platform::FormatTwoDecimals(area);
+        written = true;
+        field->setText(QString::fromStdString(text));
+        section.Result("S", text);
+    });
 }
 
-void TForm1::N10Click()
+void WriteStoredConvexity(const char* caption, QLineEdit* field)
 {
     WriteClosingCopies(VertexCount);
-    Edit10->setText(IsConvexPolygon(StoredFigure(VertexCount)) ? "Опуклий" : "Неопуклий");
+    const std::span<const TVertex> figure = StoredFigure(VertexCount);
+    TWorkingSection section;
+    section.Caption = caption;
+    section.Figure = PolygonFigureText(figure);
+    RecordWorking(section, [&] {
+        TConvexity convexity;
+        bool convex = true;
+        {
+            const auto steps = qScopeGuard([&] { AddConvexitySteps(section, convexity); });
+            convex = TurnsConvexity(figure, convexity);
+        }
+        const char* text = convex ? "Опуклий" : "Неопуклий";
+        field->setText(text);
+        section.Result("", text);
+    });
 }
+
+void TForm1::N9Click() { WriteStoredArea("N-кутник — Площа", Edit15); }
+
+void TForm1::N10Click() { WriteStoredConvexity("N-кутник — Опуклість", Edit10); }
 
 void TForm1::ErrorClick()
 {
-    const TFigureCheckResult result = CheckStoredFigure();
+    TFigureCheckResult result;
+    TWorkingSection section;
+    // A sound figure passes silently: the construction runs the check on every build.
+    bool problem = false;
+    RecordWorkingIf(section, problem, [&] {
+        const auto findings = qScopeGuard(
+            [&] { section = FigureCheckSection(StoredFigure(VertexCount), result); });
+        CheckStoredFigureInto(result);
+        problem = result.ProblemFound;
+    });
     // The regular polygon's list gets the crossing test's verdict on every run.
     Memo3->Add(QString::fromStdString(result.CrossingLine));
     FigureAccepted = true;
