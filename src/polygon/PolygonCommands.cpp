@@ -1,8 +1,6 @@
 // The polygon menu's measures and the figure check behind the hidden button "Перевірка".
 #include "platform/Dialogs.h"
 #include "platform/Memo.h"
-#include "platform/NumberFormat.h"
-#include "polygon/PolygonRules.h"
 #include "polygon/PolygonWorking.h"
 #include "polygon/StoredFigureCheck.h"
 #include "polygon/StoredMeasures.h"
@@ -12,52 +10,6 @@
 
 #include <QLineEdit>
 #include <QScopeGuard>
-
-void WriteStoredArea(const char* caption, QLineEdit* field)
-{
-    WriteClosingCopies(VertexCount);
-    const std::span<const TVertex> figure = StoredFigure(VertexCount);
-    TWorkingSection section;
-    section.Caption = caption;
-    section.Figure = PolygonFigureText(figure);
-    RecordWorking(section, [&] {
-        TShoelace shoelace;
-        double area = 0;
-        {
-            // The steps reached go in also when the sum faults.
-            const auto steps = qScopeGuard([&] { AddAreaSteps(section, shoelace); });
-            area = ShoelaceArea(figure, shoelace);
-        }
-        bool written = false;
-        const auto unwritten = qScopeGuard([&] {
-            if (!written) section.Step("S не вдалося округлити до двох знаків для поля: число завелике");
-        });
-        const std::string text = platform::FormatTwoDecimals(area);
-        written = true;
-        field->setText(QString::fromStdString(text));
-        section.Result("S", text);
-    });
-}
-
-void WriteStoredConvexity(const char* caption, QLineEdit* field)
-{
-    WriteClosingCopies(VertexCount);
-    const std::span<const TVertex> figure = StoredFigure(VertexCount);
-    TWorkingSection section;
-    section.Caption = caption;
-    section.Figure = PolygonFigureText(figure);
-    RecordWorking(section, [&] {
-        TConvexity convexity;
-        bool convex = true;
-        {
-            const auto steps = qScopeGuard([&] { AddConvexitySteps(section, convexity); });
-            convex = TurnsConvexity(figure, convexity);
-        }
-        const char* text = convex ? "Опуклий" : "Неопуклий";
-        field->setText(text);
-        section.Result("", text);
-    });
-}
 
 void TForm1::N9Click() { WriteStoredArea("N-кутник — Площа", Edit15); }
 

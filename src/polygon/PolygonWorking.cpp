@@ -100,9 +100,7 @@ void AddAreaSteps(TWorkingSection& section, const TShoelace& shoelace)
     section.Part("Формула Гаусса (шнурування)");
     section.Step("S = ½·|Σ|, Σ = x₁·y₂ − x₂·y₁ + x₂·y₃ − x₃·y₂ + … + xₙ·y₁ − x₁·yₙ: після останньої вершини "
                  "знову йде перша");
-    if (n == 0) {
-        section.Step("Вершин не задано: Σ = 0");
-    }
+    if (n == 0) section.Step("Вершин не задано: Σ = 0");
     for (size_t i = 1; i <= shoelace.Terms.size(); ++i) section.Step(TermLine(i, n, shoelace.Terms[i - 1]));
     if (!shoelace.Done) {
         const size_t failed = shoelace.Reached + 1;
@@ -188,7 +186,10 @@ TWorkingSection FigureCheckSection(std::span<const TVertex> figure, const TFigur
     section.Caption = "Перевірка фігури";
     section.Figure = PolygonFigureText(figure);
     const size_t n = size_t(result.VertexCount);
-    const auto point = [&](int32_t k) { return WorkingPoint(Name(size_t(k)), figure[size_t(k - 1)].X, figure[size_t(k - 1)].Y); };
+    const auto point = [&](int32_t k) {
+        const TVertex& v = figure[size_t(k - 1)];
+        return WorkingPoint(Name(size_t(k)), v.X, v.Y);
+    };
     if (result.ProblemFound) section.Part("Знайдено");
     if (result.Found[kNotConvexSlot]) {
         const int32_t k = result.NotConvexVertex;
