@@ -1,5 +1,6 @@
 #include "polygon/PolygonWorking.h"
 
+#include <cmath>
 #include <cstddef>
 
 namespace {
@@ -36,6 +37,13 @@ std::string Name(size_t k) { return VertexName(int(k)); }
 // Side k from vertex k to the next: "AB", the closing one "DA".
 std::string SideName(size_t k, size_t n) { return Name(k) + Name(NextVertex(k, n)); }
 
+// A value shown beside a step: one too large for a double (a product of huge
+// coordinates, kept in extended precision) is said in words.
+std::string ShownValue(double value)
+{
+    return std::isinf(value) ? "число поза межами" : WorkingNumber(value);
+}
+
 std::string TermFormula(size_t i, size_t n)
 {
     const std::string a = Subscript(i);
@@ -46,13 +54,13 @@ std::string TermFormula(size_t i, size_t n)
 std::string TermLine(size_t i, size_t n, const TShoelaceTerm& term)
 {
     return TermFormula(i, n) + " = " + WorkingOperand(term.A.X) + "·" + WorkingOperand(term.B.Y) + " − " +
-           WorkingOperand(term.B.X) + "·" + WorkingOperand(term.A.Y) + " = " + WorkingNumber(term.Value);
+           WorkingOperand(term.B.X) + "·" + WorkingOperand(term.A.Y) + " = " + ShownValue(term.Value);
 }
 
 std::string SideLine(size_t i, size_t n, const TPerimeterSide& side)
 {
     return SideName(i, n) + " = √((" + WorkingOperand(side.B.X) + " − " + WorkingOperand(side.A.X) + ")² + (" +
-           WorkingOperand(side.B.Y) + " − " + WorkingOperand(side.A.Y) + ")²) = " + WorkingNumber(side.Length);
+           WorkingOperand(side.B.Y) + " − " + WorkingOperand(side.A.Y) + ")²) = " + ShownValue(side.Length);
 }
 
 // Turn k (0-based) is at vertex k + 2 of the closed figure, the last at vertex 1.
@@ -154,8 +162,8 @@ void AddConvexitySteps(TWorkingSection& section, const TConvexity& convexity)
     section.Step("Поворот у вершині — векторний добуток сторони, що входить у неї, і сторони, що виходить: "
                  "(a₁; a₂) × (b₁; b₂) = a₁·b₂ − b₁·a₂");
     section.Step("Многокутник опуклий, коли всі повороти одного знаку: усі ≥ 0 або всі < 0. Нульовий поворот "
-                 "(три вершини поспіль на одній прямій) рахується разом із додатними, а сторони, що "
-                 "перетинаються, ця перевірка не помічає");
+                 "(три вершини поспіль на одній прямій) рахується як ≥ 0, а сторони, що перетинаються, ця "
+                 "перевірка не помічає");
     if (n == 0) {
         section.Step("Вершин не задано: поворотів немає, тож різних знаків теж немає");
         return;

@@ -88,6 +88,18 @@ TEST(PolygonWorking, PerimeterSidesAsWritten)
         "P = AB + BC + CA = 4 + 5 + 3 = 12",
     };
     EXPECT_EQ(StepTexts(section), expected);
+
+    // The first side is longer than a double holds: the sum stops there, and says so.
+    const std::vector<TVertex> huge = {{-1e308, 0}, {1e308, 0}};
+    EXPECT_THROW(SidesPerimeter(huge, sides), platform::MathError);
+    section = {};
+    AddPerimeterSteps(section, sides);
+    const std::vector<std::string> stopped = {
+        "Периметр: сума довжин сторін",
+        "AB = √((1E308 − (-1E308))² + (0 − 0)²) = число поза межами",
+        "Зупинено на стороні AB: її довжина чи сума з нею завелика для числа, яке зберігає програма",
+    };
+    EXPECT_EQ(StepTexts(section), stopped);
 }
 
 // A figure of 25 vertices: 20 steps one by one, then a summary line, and the
@@ -315,7 +327,7 @@ TEST_F(PolygonWorkingCommands, FaultingCommandsKeepWhatTheyReached)
     LoadFigure({{0, 0}, {1e200, 0}, {1e200, 1e200}});
     Form1->N9->trigger();
     EXPECT_TRUE(HasStep(Last(), "x₁·y₂ − x₂·y₁ = 0·0 − 1E200·0 = 0"));
-    EXPECT_TRUE(HasStep(Last(), "x₂·y₃ − x₃·y₂ = 1E200·1E200 − 1E200·0 = INF"));
+    EXPECT_TRUE(HasStep(Last(), "x₂·y₃ − x₃·y₂ = 1E200·1E200 − 1E200·0 = число поза межами"));
 }
 
 // The check stops at the crossing test (1e17 cannot be rounded to two decimals):
