@@ -29,12 +29,18 @@ Slots ClosedSlots(std::span<const TVertex> figure)
     return slots;
 }
 
-bool HasCoincidingVerticesPairwise(const Slots& slots, int32_t n)
+// The pair found is the first by its smaller number, then by its larger one.
+using VertexPair = std::array<int32_t, 2>;
+
+bool HasCoincidingVerticesPairwise(const Slots& slots, int32_t n, VertexPair& pair)
 {
     for (int32_t i = 1; i < n; ++i) {
         const TVertex a = slots[i];
         for (int32_t j = i + 1; j <= n; ++j) {
-            if (a.X == slots[j].X && a.Y == slots[j].Y) return true;
+            if (a.X == slots[j].X && a.Y == slots[j].Y) {
+                pair = {i, j};
+                return true;
+            }
         }
     }
     return false;
@@ -42,22 +48,39 @@ bool HasCoincidingVerticesPairwise(const Slots& slots, int32_t n)
 
 // Plain comparisons cannot fail, so only the verdict counts: sorted, equal
 // vertices stand side by side. A NaN equals nothing and has no place in an
-// order, so a figure with one is compared pair by pair.
-bool HasCoincidingVertices(const Slots& slots, int32_t n)
+// order, so a figure with one is compared pair by pair. Equal vertices sort by
+// their numbers, so the pair found is the one the pairwise walk finds.
+bool HasCoincidingVertices(const Slots& slots, int32_t n, VertexPair& pair)
 {
-    if (n < 32) return HasCoincidingVerticesPairwise(slots, n);
-    std::vector<TVertex> sorted(slots.begin() + 1, slots.begin() + n + 1);
-    for (TVertex& v : sorted) {
-        if (std::isnan(v.X) || std::isnan(v.Y)) return HasCoincidingVerticesPairwise(slots, n);
+    if (n < 32) return HasCoincidingVerticesPairwise(slots, n, pair);
+    struct Numbered {
+        TVertex V;
+        int32_t K;
+    };
+    std::vector<Numbered> sorted(static_cast<size_t>(n));
+    for (int32_t k = 1; k <= n; ++k) {
+        TVertex v = slots[k];
+        if (std::isnan(v.X) || std::isnan(v.Y)) return HasCoincidingVerticesPairwise(slots, n, pair);
         // -0 equals 0: one of them for both, so they sort together.
         v.X += 0.0;
         v.Y += 0.0;
+        sorted[size_t(k - 1)] = {v, k};
     }
-    std::sort(sorted.begin(), sorted.end(),
-              [](const TVertex& a, const TVertex& b) { return a.X < b.X || (a.X == b.X && a.Y < b.Y); });
-    for (size_t k = 1; k < sorted.size(); ++k)
-        if (sorted[k].X == sorted[k - 1].X && sorted[k].Y == sorted[k - 1].Y) return true;
-    return false;
+    std::sort(sorted.begin(), sorted.end(), [](const Numbered& a, const Numbered& b) {
+        return a.V.X < b.V.X || (a.V.X == b.V.X && (a.V.Y < b.V.Y || (a.V.Y == b.V.Y && a.K < b.K)));
+    });
+    bool found = false;
+    for (size_t k = 1; k < sorted.size(); ++k) {
+        const Numbered& a = sorted[k - 1];
+        const Numbered& b = sorted[k];
+        // Only the first two of a run of equal vertices make its smallest pair.
+        const bool runStart = k < 2 || !(sorted[k - 2].V.X == a.V.X && sorted[k - 2].V.Y == a.V.Y);
+        if (runStart && a.V.X == b.V.X && a.V.Y == b.V.Y && (!found || VertexPair{a.K, b.K} < pair)) {
+            pair = {a.K, b.K};
+            found = true;
+        }
+    }
+    return found;
 }
 
 // Side k runs from slot k to slot k + 1. A pair counts as crossing when the line
@@ -72,7 +95,7 @@ bool HasCoincidingVertices(const Slots& slots, int32_t n)
 // only a fault can still change the outcome; when the coordinates are small
 // enough that neither d nor the ends' rounding can fail, a pair is taken through
 // to Xc only when Xc could overflow.
-bool HasCrossingSides(const Slots& slots, int32_t n)
+bool HasCrossingSides(const Slots& slots, int32_t n, VertexPair& sides)
 {
     // M, the largest coordinate, bounds the rest: |d| <= 8 M^2 and the numerator
     // of Xc is at most 24 M^3 (with room for the extended roundings). Below 9e16
@@ -130,7 +153,10 @@ bool HasCrossingSides(const Slots& slots, int32_t n)
             // of Xc would overflow, and that must not stop the check.
             if (!(lo < xc && xc < hi)) continue;
             const double rxc = platform::RoundTo2(xc);
-            if ((rx1 < rxc && rxc < rx2) || (rx2 < rxc && rxc < rx1)) found = true;
+            if ((rx1 < rxc && rxc < rx2) || (rx2 < rxc && rxc < rx1)) {
+                found = true;
+                sides = {i, j};
+            }
         }
     }
     return found;
@@ -138,14 +164,16 @@ bool HasCrossingSides(const Slots& slots, int32_t n)
 
 // Consecutive triples, cyclically: the last two take in vertices 1 and 2
 // through their copies in slots N + 1 and N + 2.
-bool HasCollinearTriple(const Slots& slots, int32_t n)
+bool HasCollinearTriple(const Slots& slots, int32_t n, int32_t& first)
 {
     for (int32_t i = 1; i <= n; ++i) {
         const TVertex& a = slots[i];
         const TVertex& b = slots[i + 1];
         const TVertex& c = slots[i + 2];
-        if ((Extended(c.X) - a.X) * (Extended(b.Y) - a.Y) == (Extended(c.Y) - a.Y) * (Extended(b.X) - a.X))
+        if ((Extended(c.X) - a.X) * (Extended(b.Y) - a.Y) == (Extended(c.Y) - a.Y) * (Extended(b.X) - a.X)) {
+            first = i;
             return true;
+        }
     }
     return false;
 }
@@ -161,25 +189,49 @@ const char* CheckSlotText(int slot)
 
 TFigureCheckResult RunFigureCheck(std::span<const TVertex> figure, const CheckFinding& found)
 {
+    TFigureCheckResult result;
+    RunFigureCheck(figure, result, found);
+    return result;
+}
+
+void RunFigureCheck(std::span<const TVertex> figure, TFigureCheckResult& result, const CheckFinding& found)
+{
     const int32_t n = int32_t(figure.size());
     const Slots slots = ClosedSlots(figure);
-    TFigureCheckResult result;
+    result = TFigureCheckResult{};
+    result.VertexCount = n;
     const auto find = [&](int slot) {
         result.Found[slot] = true;
         result.ProblemFound = true;
         if (found) found(slot);
     };
 
-    if (!IsConvexPolygon(figure)) find(kNotConvexSlot);
-    if (HasCoincidingVertices(slots, n)) find(kCoincidingPointsSlot);
-    if (HasCrossingSides(slots, n)) find(kCrossingSidesSlot);
+    TConvexity turns;
+    if (!TurnsConvexity(figure, turns)) {
+        // Not convex means turns of both signs, so one differs from the first.
+        const size_t k = turns.FirstDiffering ? turns.FirstDiffering->Index : 0;
+        result.NotConvexVertex = int32_t((k + 1) % size_t(n)) + 1;
+        find(kNotConvexSlot);
+    }
+    result.TestsDone = 1;
+    if (HasCoincidingVertices(slots, n, result.CoincidingVertices)) find(kCoincidingPointsSlot);
+    result.TestsDone = 2;
+    VertexPair crossing{};
+    const bool crossed = HasCrossingSides(slots, n, crossing);
+    // Found only once the test has visited every pair: a later pair may still fail.
+    if (crossed) {
+        result.CrossingSides = crossing;
+        find(kCrossingSidesSlot);
+    }
+    result.TestsDone = 3;
     result.CrossingLine = result.Found[kCrossingSidesSlot] ? kCrossingSidesText : "";
-    if (HasCollinearTriple(slots, n)) find(kCollinearPointsSlot);
+    if (HasCollinearTriple(slots, n, result.CollinearVertex)) find(kCollinearPointsSlot);
+    result.TestsDone = 4;
     if (n < 3) find(kNoVerticesSlot);
+    result.TestsDone = 5;
 
     result.Question = "Многокутник: ";
     for (int k = 1; k <= 5; ++k)
         if (result.Found[k]) result.Question += CheckSlotText(k);
     result.Question += " Виконувати?";
-    return result;
 }

@@ -1,29 +1,32 @@
 // The polygon menu's measures and the figure check behind the hidden button "Перевірка".
 #include "platform/Dialogs.h"
 #include "platform/Memo.h"
-#include "platform/NumberFormat.h"
-#include "polygon/PolygonRules.h"
+#include "polygon/PolygonWorking.h"
 #include "polygon/StoredFigureCheck.h"
+#include "polygon/StoredMeasures.h"
 #include "shell/Form1.h"
 #include "shell/VertexStore.h"
+#include "working/FormWorking.h"
 
 #include <QLineEdit>
+#include <QScopeGuard>
 
-void TForm1::N9Click()
-{
-    WriteClosingCopies(VertexCount);
-    Edit15->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(StoredFigure(VertexCount)))));
-}
+void TForm1::N9Click() { WriteStoredArea("N-кутник — Площа", Edit15); }
 
-void TForm1::N10Click()
-{
-    WriteClosingCopies(VertexCount);
-    Edit10->setText(IsConvexPolygon(StoredFigure(VertexCount)) ? "Опуклий" : "Неопуклий");
-}
+void TForm1::N10Click() { WriteStoredConvexity("N-кутник — Опуклість", Edit10); }
 
 void TForm1::ErrorClick()
 {
-    const TFigureCheckResult result = CheckStoredFigure();
+    TFigureCheckResult result;
+    TWorkingSection section;
+    // A sound figure passes silently: the construction runs the check on every build.
+    bool problem = false;
+    RecordWorkingIf(section, problem, [&] {
+        const auto findings = qScopeGuard(
+            [&] { section = FigureCheckSection(StoredFigure(VertexCount), result); });
+        CheckStoredFigureInto(result);
+        problem = result.ProblemFound;
+    });
     // The regular polygon's list gets the crossing test's verdict on every run.
     Memo3->Add(QString::fromStdString(result.CrossingLine));
     FigureAccepted = true;

@@ -7,3 +7,6 @@
 // each problem's text going into its slot as soon as it is found: what was found
 // before a fault stays in its slot.
 TFigureCheckResult CheckStoredFigure();
+// The same, filling `result` as the tests go, so that the working can show
+// what was found before a fault.
+void CheckStoredFigureInto(TFigureCheckResult& result);

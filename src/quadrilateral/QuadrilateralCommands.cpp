@@ -2,7 +2,7 @@
 #include "platform/Memo.h"
 #include "platform/NumberFormat.h"
 #include "platform/TextConversion.h"
-#include "polygon/PolygonRules.h"
+#include "polygon/StoredMeasures.h"
 #include "shell/Form1.h"
 #include "shell/VertexStore.h"
 
@@ -39,16 +39,11 @@ void TForm1::Button2Click()
     }
 }
 
-void TForm1::N13Click()
-{
-    WriteClosingCopies(VertexCount);
-    Edit14->setText(QString::fromStdString(platform::FormatTwoDecimals(PolygonArea(StoredFigure(VertexCount)))));
-}
+void TForm1::N13Click() { WriteStoredArea("Чотирикутник — Плоша", Edit14); }
 
 void TForm1::N12Click()
 {
     // The check may ask and, on No, reset the tabs; the verdict follows either way.
     ErrorClick();
-    WriteClosingCopies(VertexCount);
-    Edit13->setText(IsConvexPolygon(StoredFigure(VertexCount)) ? "Опуклий" : "Неопуклий");
+    WriteStoredConvexity("Чотирикутник — Опуклість", Edit13);
 }

@@ -69,11 +69,11 @@ extern TFormWorking* FormWorking;
 // Adds the section to the working window, when there is one.
 void AppendWorking(const TWorkingSection& section);
 
-// Runs the command's steps and adds the section whatever happens: a fault on the
-// way still shows what was reached, with its cause in plain words, before the
-// error goes on to the error boundary unchanged.
+// RecordWorking (below) for a command that often has nothing to tell, as the
+// figure check run by every construction: the section is added when `keep` holds
+// once the steps are done, and always after a fault.
 template <class F>
-void RecordWorking(TWorkingSection& section, F&& steps)
+void RecordWorkingIf(TWorkingSection& section, const bool& keep, F&& steps)
 {
     try {
         std::forward<F>(steps)();
@@ -82,5 +82,14 @@ void RecordWorking(TWorkingSection& section, F&& steps)
         AppendWorking(section);
         throw;
     }
-    AppendWorking(section);
+    if (keep) AppendWorking(section);
+}
+
+// Runs the command's steps and adds the section whatever happens: a fault on the
+// way still shows what was reached, with its cause in plain words, before the
+// error goes on to the error boundary unchanged.
+template <class F>
+void RecordWorking(TWorkingSection& section, F&& steps)
+{
+    RecordWorkingIf(section, true, std::forward<F>(steps));
 }

@@ -70,6 +70,13 @@ int ExpectSame(const std::vector<TVertex>& figure)
         {"check", check(CheckStoredFigure), check(reference::RunFigureCheck)},
         {"area", [n](Outcome& o) { Record(o, PolygonArea(Closed(n))); },
          [n](Outcome& o) { Record(o, reference::PolygonArea(n)); }},
+        // The measures that keep their working on the way: the same values and faults.
+        {"area with its working", [n](Outcome& o) { TShoelace w; Record(o, ShoelaceArea(Closed(n), w)); },
+         [n](Outcome& o) { Record(o, reference::PolygonArea(n)); }},
+        {"perimeter with its working", [n](Outcome& o) { TPerimeterSides w; Record(o, SidesPerimeter(Closed(n), w)); },
+         [n](Outcome& o) { Record(o, PolygonPerimeter(Closed(n))); }},
+        {"convexity with its working", [n](Outcome& o) { TConvexity w; Record(o, TurnsConvexity(Closed(n), w)); },
+         [n](Outcome& o) { Record(o, IsConvexPolygon(Closed(n))); }},
     };
     for (const Pair& p : pairs) {
         const Outcome expected = Run(figure, p.slow);

@@ -2,11 +2,13 @@
 #include "drawing/Form2.h"
 #include "platform/ErrorBoundary.h"
 #include "platform/Memo.h"
+#include "working/FormWorking.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -196,4 +198,52 @@ TEST_F(QuadrilateralTest, EnterInTheYFieldAddsTheVertexWhileTheButtonIsOn)
     QTest::keyClick(f.Edit12, Qt::Key_Return);  // the entry is closed: nothing happens
     EXPECT_EQ(Memo2().size(), 4);
     EXPECT_TRUE(dialogs.Shown.empty());
+}
+
+namespace {
+
+std::vector<std::string> Captions()
+{
+    std::vector<std::string> captions;
+    for (const TWorkingSection& s : FormWorking->Sections()) captions.push_back(s.Caption);
+    return captions;
+}
+
+}  // namespace
+
+// Area and convexity each add a section whose result is the field's text; the
+// convexity runs the check first, whose findings come before its own section.
+TEST_F(QuadrilateralTest, SectionsOfAreaAndConvexity)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::pair<QString, QString>> vertices;
+        platform::TAnswer answer;
+        std::vector<std::string> captions;
+    };
+    const Case cases[] = {
+        {"rectangle", {{"0", "0"}, {"4", "0"}, {"4", "3"}, {"0", "3"}}, platform::TAnswer::Yes,
+         {"Чотирикутник — Плоша", "Чотирикутник — Опуклість"}},
+        {"arrow", {{"0", "0"}, {"2", "1"}, {"4", "0"}, {"2", "3"}}, platform::TAnswer::Yes,
+         {"Чотирикутник — Плоша", "Перевірка фігури", "Чотирикутник — Опуклість"}},
+        {"bow-tie given up", {{"0", "0"}, {"4", "4"}, {"4", "0"}, {"0", "4"}}, platform::TAnswer::No,
+         {"Чотирикутник — Плоша", "Перевірка фігури", "Чотирикутник — Опуклість"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Form1->Button3Click();
+        FormWorking->WorkingClearClick();
+        AddAll(c.vertices);
+        dialogs.Answers = {c.answer};
+        Form1->N13->trigger();
+        Form1->N12->trigger();
+        ASSERT_EQ(Captions(), c.captions);
+        const auto& sections = FormWorking->Sections();
+        EXPECT_EQ(sections.front().Results, (std::vector<TWorkingResult>{{"S", Form1->Edit14->text().toStdString()}}));
+        EXPECT_EQ(sections.back().Results, (std::vector<TWorkingResult>{{"", Form1->Edit13->text().toStdString()}}));
+    }
+    // After No the tabs were reset: the verdict is the empty figure's, and says so.
+    EXPECT_EQ(FormWorking->Sections().back().Figure, "вершин не задано");
+    EXPECT_EQ(FormWorking->Sections().back().Steps.back().Text,
+              "Вершин не задано: поворотів немає, тож різних знаків теж немає");
 }
