@@ -5,6 +5,7 @@
 #include "polygon/ConvexHull.h"
 #include "polygon/HullWorking.h"
 #include "polygon/PolygonRules.h"
+#include "polygon/PolygonWorking.h"
 #include "polygon/VertexText.h"
 #include "shell/Form1.h"
 #include "shell/VertexStore.h"
@@ -43,14 +44,12 @@ void StoreHull(TForm1& form, const std::vector<TVertex>& hull, bool countLine, T
     AddHullCorners(section, hull);
     WriteClosingCopies(VertexCount);
     const std::span<const TVertex> figure = StoredFigure(VertexCount);
-    const double area = PolygonArea(figure);
-    const std::string areaText = platform::FormatTwoDecimals(area);
+    const std::string areaText = platform::FormatTwoDecimals(WorkedArea(section, figure));
     form.Edit15->setText(QString::fromStdString(areaText));
-    AddHullArea(section, area, areaText);
-    const double perimeter = PolygonPerimeter(figure);
-    const std::string perimeterText = platform::FormatTwoDecimals(perimeter);
+    section.Result("S", areaText);
+    const std::string perimeterText = platform::FormatTwoDecimals(WorkedPerimeter(section, figure));
     form.Edit23->setText(QString::fromStdString(perimeterText));
-    AddHullPerimeter(section, perimeter, perimeterText);
+    section.Result("P", perimeterText);
 }
 
 }  // namespace

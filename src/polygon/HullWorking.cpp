@@ -1,11 +1,12 @@
 #include "polygon/HullWorking.h"
 
+#include "polygon/PolygonWorking.h"
+
 #include <algorithm>
 
 namespace {
 
 // Points named in a heading or a list before "… (усього N вершин)" stands for the rest.
-constexpr size_t ListedPoints = 10;
 
 std::string Named(std::span<const TVertex> points, int32_t index)
 {
@@ -29,24 +30,11 @@ std::string PointCount(long long count)
 
 }  // namespace
 
-std::string HullFigureText(std::span<const TVertex> points)
-{
-    if (points.empty()) return "точок немає";
-    std::string text;
-    const size_t shown = std::min(points.size(), ListedPoints);
-    for (size_t i = 0; i < shown; ++i) {
-        if (i > 0) text += ", ";
-        text += Named(points, int32_t(i));
-    }
-    if (shown < points.size()) text += ", … (усього " + std::to_string(points.size()) + " вершин)";
-    return text;
-}
-
 TWorkingSection HullSection(std::string caption, std::span<const TVertex> points)
 {
     TWorkingSection section;
     section.Caption = std::move(caption);
-    section.Figure = HullFigureText(points);
+    section.Figure = PolygonFigureText(points);
     return section;
 }
 
@@ -143,17 +131,5 @@ void AddAutomaticHullSteps(TWorkingSection& section, std::span<const TVertex> po
 void AddHullCorners(TWorkingSection& section, std::span<const TVertex> hull)
 {
     section.Part("Оболонка стає фігурою");
-    section.Step("Вершини по порядку: " + HullFigureText(hull));
-}
-
-void AddHullArea(TWorkingSection& section, double area, const std::string& fieldText)
-{
-    section.Step("S = " + WorkingNumber(area));
-    section.Result("S", fieldText);
-}
-
-void AddHullPerimeter(TWorkingSection& section, double perimeter, const std::string& fieldText)
-{
-    section.Step("P = " + WorkingNumber(perimeter));
-    section.Result("P", fieldText);
+    section.Step("Вершини по порядку: " + PolygonFigureText(hull));
 }

@@ -12,10 +12,6 @@
 // Steps listed one by one before a summary line takes the rest.
 constexpr int32_t HullWorkingSteps = 50;
 
-// "A(0; 0), B(4; 0), C(0; 3)": the first points by their letters, and for many
-// "… (усього N вершин)".
-std::string HullFigureText(std::span<const TVertex> points);
-
 // The section's heading: the command's caption and the points it starts from.
 TWorkingSection HullSection(std::string caption, std::span<const TVertex> points);
 
@@ -35,6 +31,3 @@ void AddAutomaticHullSteps(TWorkingSection& section, std::span<const TVertex> po
 // drawing gives them.
 void AddHullCorners(TWorkingSection& section, std::span<const TVertex> hull);
 
-// A measure of the hull as computed, and as its field shows it.
-void AddHullArea(TWorkingSection& section, double area, const std::string& fieldText);
-void AddHullPerimeter(TWorkingSection& section, double perimeter, const std::string& fieldText);

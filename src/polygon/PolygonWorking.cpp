@@ -1,5 +1,7 @@
 #include "polygon/PolygonWorking.h"
 
+#include <QScopeGuard>
+
 #include <cmath>
 #include <cstddef>
 
@@ -233,4 +235,18 @@ TWorkingSection FigureCheckSection(std::span<const TVertex> figure, const TFigur
     }
     section.Result("", "запитано «" + result.Question + "»");
     return section;
+}
+
+double WorkedArea(TWorkingSection& section, std::span<const TVertex> figure)
+{
+    TShoelace shoelace;
+    const auto steps = qScopeGuard([&] { AddAreaSteps(section, shoelace); });
+    return ShoelaceArea(figure, shoelace);
+}
+
+double WorkedPerimeter(TWorkingSection& section, std::span<const TVertex> figure)
+{
+    TPerimeterSides sides;
+    const auto steps = qScopeGuard([&] { AddPerimeterSteps(section, sides); });
+    return SidesPerimeter(figure, sides);
 }

@@ -22,6 +22,12 @@ void AddAreaSteps(TWorkingSection& section, const TShoelace& shoelace);
 // after a fault, the sides reached and where the sum stopped.
 void AddPerimeterSteps(TWorkingSection& section, const TPerimeterSides& sides);
 
+// The figure's area and perimeter as PolygonArea and PolygonPerimeter give them,
+// bit for bit and with the same faults, their steps added to the section; a
+// fault still adds the steps reached before it goes on.
+double WorkedArea(TWorkingSection& section, std::span<const TVertex> figure);
+double WorkedPerimeter(TWorkingSection& section, std::span<const TVertex> figure);
+
 // The rule, the sign of the turn at each vertex (up to kWorkingStepsShown, then a
 // summary) and the first vertex whose sign differs from the first one.
 void AddConvexitySteps(TWorkingSection& section, const TConvexity& convexity);

@@ -20,12 +20,7 @@ void WriteStoredArea(const char* caption, QLineEdit* field)
     section.Caption = caption;
     section.Figure = PolygonFigureText(figure);
     RecordWorking(section, [&] {
-        TShoelace shoelace;
-        double area = 0;
-        {
-            const auto steps = qScopeGuard([&] { AddAreaSteps(section, shoelace); });
-            area = ShoelaceArea(figure, shoelace);
-        }
+        const double area = WorkedArea(section, figure);
         bool written = false;
         const auto unwritten = qScopeGuard([&] {
             if (!written) section.Step("S не вдалося округлити до двох знаків для поля: число завелике");

@@ -5,6 +5,7 @@
 #include "platform/NumberFormat.h"
 #include "platform/TextConversion.h"
 #include "polygon/PolygonRules.h"
+#include "polygon/PolygonWorking.h"
 #include "polygon/VertexText.h"
 #include "regular/RegularPolygon.h"
 #include "regular/RegularWorking.h"
@@ -100,9 +101,9 @@ void TForm1::N19Click()
     RecordWorking(section, [&] {
         ComputeTabPolygon(*this, tab, section, "Правильний n-кутник — Площа");
         WriteClosingCopies(VertexCount);
-        const double area = PolygonArea(StoredFigure(VertexCount));
-        const std::string areaText = platform::FormatTwoDecimals(area);
+        section.Part("Площа за координатами вершин");
+        const std::string areaText = platform::FormatTwoDecimals(WorkedArea(section, StoredFigure(VertexCount)));
         Edit17->setText(QString::fromStdString(areaText));
-        AddRegularArea(section, area, areaText);
+        section.Result("S", areaText);
     });
 }

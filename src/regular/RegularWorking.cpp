@@ -58,10 +58,3 @@ void AddInscribedRadius(TWorkingSection& section, int32_t n, double side, double
     section.Step("r = a / (2·tan(π/n)) = " + WorkingOperand(side) + " / (2·tan(π/" + (n < 0 ? "(" + count + ")" : count) +
                  ")) = " + WorkingNumber(radius));
 }
-
-void AddRegularArea(TWorkingSection& section, double area, const std::string& fieldText)
-{
-    section.Part("Площа за координатами вершин");
-    section.Step("S = " + WorkingNumber(area));
-    section.Result("S", fieldText);
-}

@@ -40,5 +40,3 @@ TWorkingSection RegularPolygonSection(std::string caption, const TRegularTabPoly
 // r of the inscribed circle, as the construction computes it for its circle.
 void AddInscribedRadius(TWorkingSection& section, int32_t n, double side, double radius);
 
-// The area as computed, and as its field shows it.
-void AddRegularArea(TWorkingSection& section, double area, const std::string& fieldText);

@@ -6,6 +6,14 @@
 
 #include <cmath>
 
+void TWorkingSection::Part(std::string text) { Steps.push_back({TWorkingStepKind::Part, std::move(text)}); }
+void TWorkingSection::Step(std::string text) { Steps.push_back({TWorkingStepKind::Step, std::move(text)}); }
+void TWorkingSection::Summary(std::string text) { Steps.push_back({TWorkingStepKind::Summary, std::move(text)}); }
+void TWorkingSection::Result(std::string name, std::string text)
+{
+    Results.push_back({std::move(name), std::move(text)});
+}
+
 std::string WorkingNumber(double value)
 {
     if (!std::isfinite(value)) return platform::FloatToStr(value);

@@ -44,10 +44,12 @@ struct TWorkingSection {
     std::optional<TLatticeTriangle> Lattice;
     std::string LatticeNote;
 
-    void Part(std::string text) { Steps.push_back({TWorkingStepKind::Part, std::move(text)}); }
-    void Step(std::string text) { Steps.push_back({TWorkingStepKind::Step, std::move(text)}); }
-    void Summary(std::string text) { Steps.push_back({TWorkingStepKind::Summary, std::move(text)}); }
-    void Result(std::string name, std::string text) { Results.push_back({std::move(name), std::move(text)}); }
+    // Out of line: inlined into a scope guard, g++ 12 takes the step's string for
+    // an out-of-bounds copy (a false -Warray-bounds).
+    void Part(std::string text);
+    void Step(std::string text);
+    void Summary(std::string text);
+    void Result(std::string name, std::string text);
 };
 
 // A number as the program's fields show it: two decimals, the user's decimal
