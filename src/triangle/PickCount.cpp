@@ -114,3 +114,21 @@ double PickArea(const TPickCount& count, double area)
     if (!(area > 0)) return area;
     return platform::ToDouble(Extended(count.Boundary) * 0.5 + Extended(count.Interior) - 1);
 }
+
+bool LatticeBoxFits(const TLatticeTriangle& t)
+{
+    const auto [xMin, xMax] = std::minmax({t.A.X, t.B.X, t.C.X});
+    const auto [yMin, yMax] = std::minmax({t.A.Y, t.B.Y, t.C.Y});
+    const WideInt points = (WideInt(xMax) - xMin + 1) * (WideInt(yMax) - yMin + 1);
+    return points <= WideInt(kLatticeOverlayLimit);
+}
+
+TLatticeListing ListLatticePoints(const TLatticeTriangle& t)
+{
+    TLatticeListing listing;
+    if (!LatticeBoxFits(t)) return listing;
+    ForEachLatticePoint(t, [&](TLatticePoint p, bool onBoundary) {
+        (onBoundary ? listing.Boundary : listing.Interior).push_back(p);
+    });
+    return listing;
+}
