@@ -7,6 +7,7 @@
 #include "platform/TextConversion.h"
 #include "platform/WindowFont.h"
 #include "shell/Form1.h"
+#include "triangle/TriangleLatticeCommands.h"
 #include "working/FormWorking.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ void CreateForms()
     Form3 = new TForm3(*Form1->SkinManager1);
     Form4 = new TForm4;
     FormWorking = new TFormWorking;
+    ConnectTriangleLattice();
 }
 
 void DestroyForms()
