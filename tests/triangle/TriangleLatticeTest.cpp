@@ -9,8 +9,10 @@
 #include "triangle/PickCount.h"
 #include "working/FormWorking.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -116,6 +118,11 @@ TEST_F(TriangleLatticeTest, LeavesThePointerToThePicture)
 
 TEST_F(TriangleLatticeTest, MarksGoWhenThePictureIsDrawnAgain)
 {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath("picture.bmp");
+    QImage white(40, 30, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    ASSERT_TRUE(white.save(picture, "BMP"));
     const std::pair<const char*, std::function<void()>> redraws[] = {
         {"construction", [] { Form1->N8Click(); }},
         {"construction without blanking", [] {
@@ -124,6 +131,10 @@ TEST_F(TriangleLatticeTest, MarksGoWhenThePictureIsDrawnAgain)
          }},
         {"blanking", [] { Form2->Button1->click(); }},
         {"rebuilding", [] { Form2->Button2->click(); }},
+        {"loading a picture", [&] {
+             dialogs.Files = {platform::TFileChoice{picture, 1}};
+             Form2->N3Click();
+         }},
         {"resizing the picture", [] { Form2->Image1->resize(320, 240); }},
     };
     for (const auto& [name, redraw] : redraws) {
