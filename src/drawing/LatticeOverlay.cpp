@@ -51,6 +51,7 @@ TLatticeOverlay::TLatticeOverlay(QWidget& picture, const TDrawing& drawing) : QW
 void TLatticeOverlay::ShowPoints(const TLatticeTriangle& t)
 {
     points_ = ListLatticePoints(t);
+    marks_ = QImage();
     if (points_.Interior.empty() && points_.Boundary.empty()) {
         hide();
         return;
@@ -84,7 +85,24 @@ bool TLatticeOverlay::eventFilter(QObject* watched, QEvent* event)
 
 void TLatticeOverlay::paintEvent(QPaintEvent*)
 {
+    const qreal ratio = devicePixelRatioF();
     const TWorldWindow& window = drawing_.Window;
+    const bool sameWindow = window.XMin == marksWindow_.XMin && window.XMax == marksWindow_.XMax &&
+                            window.YMin == marksWindow_.YMin && window.YMax == marksWindow_.YMax;
+    if (marks_.isNull() || !sameWindow || marks_.devicePixelRatio() != ratio ||
+        marks_.size() != (QSizeF(size()) * ratio).toSize())
+        Render(ratio);
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), marks_);
+}
+
+void TLatticeOverlay::Render(qreal ratio)
+{
+    const TWorldWindow& window = drawing_.Window;
+    marksWindow_ = window;
+    marks_ = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    marks_.setDevicePixelRatio(ratio);
+    marks_.fill(Qt::transparent);
     const int width = drawing_.Width();
     const int height = drawing_.Height();
     // The dots grow with the lattice's spacing on screen, within a readable range.
@@ -105,7 +123,8 @@ void TLatticeOverlay::paintEvent(QPaintEvent*)
         return dots;
     };
 
-    QPainter painter(this);
+    QPainter painter(&marks_);
+    painter.setFont(font());
     painter.setRenderHint(QPainter::Antialiasing);
     PaintDots(painter, place(points_.Boundary), BoundaryColor, dot);
     PaintDots(painter, place(points_.Interior), InteriorColor, dot);

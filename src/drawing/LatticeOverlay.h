@@ -3,10 +3,12 @@
 // interior and boundary points in two colours, with a legend of their numbers.
 // A widget of its own over the picture control, never part of the picture, so
 // saving, printing and copying the picture leave it out. It maps the points
-// through the drawing's world window each time it paints, and goes away when the
-// picture is drawn again (the drawing window hides it) or the control resized.
+// through the drawing's present world window, and goes away when the picture is
+// drawn again (the drawing window hides it) or the control resized.
+#include "core/WorldWindow.h"
 #include "triangle/PickCount.h"
 
+#include <QImage>
 #include <QWidget>
 
 class TDrawing;
@@ -35,8 +37,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The marks and the legend for the present world window, size and screen.
+    void Render(qreal ratio);
     void PaintLegend(QPainter& painter);
 
     const TDrawing& drawing_;
     TLatticeListing points_;
+    // Antialiased dots by the thousand take longer than a repaint should, so they
+    // are drawn once into an image and the image shown until what it shows changes.
+    QImage marks_;
+    TWorldWindow marksWindow_;
 };
