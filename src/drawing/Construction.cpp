@@ -5,6 +5,7 @@
 #include "drawing/Drawing.h"
 #include "drawing/FigureDrawing.h"
 #include "drawing/Form2.h"
+#include "drawing/LatticeOverlay.h"
 #include "platform/NumberFormat.h"
 #include "platform/TextConversion.h"
 #include "regular/RegularPolygon.h"
@@ -66,6 +67,8 @@ void TForm1::N8Click()
     const int32_t n = ClampedVertexCount(VertexCount);
     const std::span<const TVertex> figure = StoredFigure(n);
 
+    // Marks over the former picture would not fit the new one.
+    form2.LatticeOverlay->hide();
     // Blank through the clear button when asked, then show the window.
     if (blank) form2.Button1Click();
     form2.ShowInFront();

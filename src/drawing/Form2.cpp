@@ -1,6 +1,7 @@
 #include "drawing/Form2.h"
 
 #include "drawing/Drawing.h"
+#include "drawing/LatticeOverlay.h"
 
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
@@ -57,6 +58,7 @@ void TForm2::BuildControls(QWidget* client)
     Image1 = Named(new platform::TImage(client), "Image1");
     Image1->setGeometry(96, 8, 500, 500);
     Drawing = std::make_unique<TDrawing>(*Image1);
+    LatticeOverlay = new TLatticeOverlay(*Image1, *Drawing);
 
     Label1 = MakeLabel(client, "Label1", "X=", 8, 8);
     Edit1 = MakeEdit(client, "Edit1", "", 32, 8, 57, true);
@@ -173,6 +175,7 @@ void TForm2::ShowInFront()
 
 void TForm2::Button1Click()
 {
+    LatticeOverlay->hide();
     platform::TCanvas& first = Drawing->Canvas();
     first.Pen.Color = platform::clWhite;
     first.Brush.Style = platform::TBrushStyle::Solid;

@@ -16,6 +16,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class TDrawing;
+class TLatticeOverlay;
 
 namespace platform {
 class TFormCanvas;
@@ -66,6 +67,9 @@ public:
     // The drawing on Image1: the picture, the world window of the last
     // construction and the figure pen.
     std::unique_ptr<TDrawing> Drawing;
+    // The lattice points of a triangle marked over Image1, hidden until asked
+    // for and whenever the picture is drawn again.
+    TLatticeOverlay* LatticeOverlay = nullptr;
 
     // The window's own canvas, over the client area and its controls: the
     // rubber band of a drag is drawn on it.

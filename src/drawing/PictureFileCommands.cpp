@@ -2,6 +2,7 @@
 #include "drawing/PictureFileCommands.h"
 
 #include "drawing/Form2.h"
+#include "drawing/LatticeOverlay.h"
 #include "platform/Dialogs.h"
 #include "platform/Image.h"
 #include "platform/PictureFile.h"
@@ -81,6 +82,7 @@ void TForm2::N3Click()
     if (!choice) return;
     RememberFolder(*this, choice->FileName);
     platform::LoadPictureFile(Image1->Picture(), choice->FileName);
+    LatticeOverlay->hide();  // marks of the last construction, not of this picture
 }
 
 void TForm2::N4Click()

@@ -1,22 +1,10 @@
 #include "drawing/WorldCanvas.h"
 
-#include <limits>
-
 using platform::Extended;
 
-double TWorldCanvas::ExactX(Extended x) const
-{
-    const Extended span = Extended(Window.XMax) - Window.XMin;
-    if (span == 0) return std::numeric_limits<double>::quiet_NaN();
-    return double((x - Window.XMin) / span * Extended(Width));
-}
+double TWorldCanvas::ExactX(Extended x) const { return WorldToExactX(x, Window, Width); }
 
-double TWorldCanvas::ExactY(Extended y) const
-{
-    const Extended span = Extended(Window.YMax) - Window.YMin;
-    if (span == 0) return std::numeric_limits<double>::quiet_NaN();
-    return double(Extended(Height) - (y - Window.YMin) / span * Extended(Height));
-}
+double TWorldCanvas::ExactY(Extended y) const { return WorldToExactY(y, Window, Height); }
 
 void TWorldCanvas::Ellipse(double x1, double y1, double x2, double y2) const
 {

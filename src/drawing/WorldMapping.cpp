@@ -32,6 +32,20 @@ int32_t WorldToPixelY(Extended y, const TWorldWindow& window, int32_t height)
     return ClampToInt32(platform::RoundToInt64(value));
 }
 
+double WorldToExactX(Extended x, const TWorldWindow& window, int32_t width)
+{
+    const Extended span = Extended(window.XMax) - window.XMin;
+    if (span == 0) return std::numeric_limits<double>::quiet_NaN();
+    return double((x - window.XMin) / span * Extended(width));
+}
+
+double WorldToExactY(Extended y, const TWorldWindow& window, int32_t height)
+{
+    const Extended span = Extended(window.YMax) - window.YMin;
+    if (span == 0) return std::numeric_limits<double>::quiet_NaN();
+    return double(Extended(height) - (y - window.YMin) / span * Extended(height));
+}
+
 double PixelToWorldX(int32_t x, const TWorldWindow& window, int32_t width)
 {
     const Extended value =

@@ -25,6 +25,11 @@ int32_t WorldToPixelX(platform::Extended x, const TWorldWindow& window, int32_t 
 // round(height - (y - YMin) / (YMax - YMin) * height), with the same faults and clamp.
 int32_t WorldToPixelY(platform::Extended y, const TWorldWindow& window, int32_t height);
 
+// The same positions unrounded, for whatever is drawn finer than the bitmap's
+// pixels; NaN where the window has no width, so they never fail.
+double WorldToExactX(platform::Extended x, const TWorldWindow& window, int32_t width);
+double WorldToExactY(platform::Extended y, const TWorldWindow& window, int32_t height);
+
 // (XMax - XMin) * x / width + XMin, without rounding to pixels.
 double PixelToWorldX(int32_t x, const TWorldWindow& window, int32_t width);
 // (YMax - YMin) * (height - y) / height + YMin.

@@ -8,6 +8,7 @@
 #include "platform/TextConversion.h"
 #include "platform/WindowFont.h"
 #include "shell/Form1.h"
+#include "triangle/TriangleLatticeCommands.h"
 #include "working/FormWorking.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ void CreateForms()
     FormWorking = new TFormWorking;
     // The working's links take the skin's colours when they are written.
     QObject::connect(Form1->SkinManager1, &TSkinManager::SkinChanged, FormWorking, &TFormWorking::Rewrite);
+    ConnectTriangleLattice();
 }
 
 void DestroyForms()

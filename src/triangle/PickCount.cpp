@@ -131,3 +131,13 @@ double PickArea(const TPickCount& count, double area)
     if (!(area > 0)) return area;
     return platform::ToDouble(Extended(count.Boundary) * 0.5 + Extended(count.Interior) - 1);
 }
+
+TLatticeListing ListLatticePoints(const TLatticeTriangle& t)
+{
+    TLatticeListing listing;
+    if (!LatticeBoxFits(t)) return listing;
+    ForEachLatticePoint(t, [&](TLatticePoint p, bool onBoundary) {
+        (onBoundary ? listing.Boundary : listing.Interior).push_back(p);
+    });
+    return listing;
+}

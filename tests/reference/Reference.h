@@ -18,7 +18,8 @@
 // - CountLatticePoints: Pick's count walking the lines of the box's shorter
 //   side; the current count is a few sums of floors whatever the size.
 // - ScanLatticePoints: the count point by point over the whole bounding box,
-//   the plainest measure for small triangles.
+//   the plainest measure for small triangles. It is the walk of the program's
+//   own listing (ForEachLatticePoint), counted, so the walk has one copy.
 // The hulls' plain references live beside them in polygon/ConvexHull.h.
 #include <cstdint>
 
@@ -46,7 +47,8 @@ void TextOut(platform::TCanvas& canvas, int x, int y, const QString& text);
 
 // One run per line of the bounding box's shorter side.
 TPickCount CountLatticePoints(const TLatticeTriangle& t);
-// One step per point of the bounding box: only for small boxes.
+// ForEachLatticePoint counted: one step per point of the bounding box, only for
+// small boxes.
 TPickCount ScanLatticePoints(const TLatticeTriangle& t);
 
 }  // namespace reference

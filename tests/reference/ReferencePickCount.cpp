@@ -1,6 +1,7 @@
 // The lattice count before it was made independent of the bounding box: one run
 // per line of the box's shorter side (only its progress calls are gone); and the
-// plainest count of all, point by point over the box.
+// plainest count of all, point by point over the box, which is the drawing's
+// listing of the lattice points counted.
 #include "Reference.h"
 
 #include <algorithm>
@@ -140,29 +141,12 @@ TPickCount CountLatticePoints(const TLatticeTriangle& t)
     return count;
 }
 
-// A point counts when the areas of the three triangles it makes with the sides
-// add up to the triangle's area exactly; it is on the boundary when one is zero.
+// Through the listing's own walk over the box, counted instead of stored, so it
+// reaches boxes far beyond the listing's limit.
 TPickCount ScanLatticePoints(const TLatticeTriangle& t)
 {
-    const auto abs = [](WideInt v) { return v < 0 ? -v : v; };
-    const WideInt v = abs(Determinant(t.A, t.B, t.C));
-    const int64_t xMin = std::min({t.A.X, t.B.X, t.C.X});
-    const int64_t xMax = std::max({t.A.X, t.B.X, t.C.X});
-    const int64_t yMin = std::min({t.A.Y, t.B.Y, t.C.Y});
-    const int64_t yMax = std::max({t.A.Y, t.B.Y, t.C.Y});
     TPickCount count;
-    for (int64_t i = xMin; i <= xMax; ++i)
-        for (int64_t j = yMin; j <= yMax; ++j) {
-            const TLatticePoint p{int32_t(i), int32_t(j)};
-            const WideInt s1 = abs(Determinant(t.A, t.B, p));
-            const WideInt s2 = abs(Determinant(t.A, p, t.C));
-            const WideInt s3 = abs(Determinant(p, t.B, t.C));
-            if (s1 + s2 + s3 != v) continue;
-            if (s1 != 0 && s2 != 0 && s3 != 0)
-                ++count.Interior;
-            else
-                ++count.Boundary;
-        }
+    ForEachLatticePoint(t, [&](TLatticePoint, bool onBoundary) { ++(onBoundary ? count.Boundary : count.Interior); });
     return count;
 }
 

@@ -1,5 +1,6 @@
 // The lattice count against the point-by-point scan, the former per-column count,
-// greatest common divisors and Pick's theorem.
+// greatest common divisors and Pick's theorem; the listing of the points against
+// the count.
 #include "Reference.h"
 #include "triangle/PickCount.h"
 
@@ -10,6 +11,7 @@
 #include <random>
 #include <sstream>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -256,5 +258,63 @@ TEST(PickCount, ExtremeTrianglesCountExactly)
     for (const Flat& f : flats) {
         SCOPED_TRACE(Show(f.t));
         EXPECT_EQ(CountLatticePoints(f.t), (TPickCount{0, f.boundary}));
+    }
+}
+
+TEST(LatticeListing, KnownTriangleInColumnOrder)
+{
+    const TLatticeListing listing = ListLatticePoints(Tri(4, 0, 0, 3, 0, 0));
+    const std::vector<TLatticePoint> interior{{1, 1}, {1, 2}, {2, 1}};
+    const std::vector<TLatticePoint> boundary{{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 0}, {2, 0}, {3, 0}, {4, 0}};
+    EXPECT_EQ(listing.Interior, interior);
+    EXPECT_EQ(listing.Boundary, boundary);
+}
+
+TEST(LatticeListing, ListsWhatTheCountCounts)
+{
+    TriangleSource source(11);
+    const std::pair<const char*, TriangleSource::Box> families[] = {
+        {"small about the origin", {-8, 16, -8, 16}},
+        {"negative", {-40, 30, -35, 30}},
+        {"wide", {-150, 300, -2, 4}},
+        {"tall", {5, 3, -100, 200}},
+        {"at the top of the range", {kMax - 30, 30, kMax - 30, 30}},
+        {"at the bottom of the range", {kMin, 30, kMin, 30}},
+    };
+    for (const auto& [name, box] : families) {
+        SCOPED_TRACE(name);
+        for (int i = 0; i < 400; ++i) {
+            const TLatticeTriangle t = source.Next(box, i);
+            SCOPED_TRACE(Show(t));
+            ASSERT_TRUE(LatticeBoxFits(t));
+            ASSERT_EQ(ListLatticePoints(t).Count(), CountLatticePoints(t));
+        }
+    }
+    const TLatticeTriangle edges[] = {
+        Tri(0, 0, 199, 0, 0, 99),         // a box of exactly the limit
+        Tri(0, 0, 19999, 0, 5000, 0),     // flat, a row of the limit
+        Tri(kMax, kMin, kMax, kMin + 19999, kMax, kMin + 3),
+        Tri(kMin, kMax, kMin, kMax, kMin, kMax),
+        Tri(-1, -1, 1, 1, -1, -1),
+    };
+    for (const TLatticeTriangle& t : edges) {
+        SCOPED_TRACE(Show(t));
+        ASSERT_TRUE(LatticeBoxFits(t));
+        EXPECT_EQ(ListLatticePoints(t).Count(), CountLatticePoints(t));
+    }
+}
+
+TEST(LatticeListing, NothingBeyondTheLimit)
+{
+    const TLatticeTriangle beyond[] = {
+        Tri(0, 0, 200, 0, 0, 99),  // 201 x 100
+        Tri(0, 0, 20000, 0, 1, 0),  // flat, one point over
+        Tri(kMin, kMin, kMax, kMin, kMax, kMax),  // 2^64 points: no wrap to a small box
+        Tri(kMin, 0, kMax, 0, 0, 0),
+    };
+    for (const TLatticeTriangle& t : beyond) {
+        SCOPED_TRACE(Show(t));
+        EXPECT_FALSE(LatticeBoxFits(t));
+        EXPECT_EQ(ListLatticePoints(t).Count(), TPickCount{});
     }
 }
