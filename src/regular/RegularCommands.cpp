@@ -101,7 +101,6 @@ void TForm1::N19Click()
     RecordWorking(section, [&] {
         ComputeTabPolygon(*this, tab, section, "Правильний n-кутник — Площа");
         WriteClosingCopies(VertexCount);
-        section.Part("Площа за координатами вершин");
         const std::string areaText = platform::FormatTwoDecimals(WorkedArea(section, StoredFigure(VertexCount)));
         Edit17->setText(QString::fromStdString(areaText));
         section.Result("S", areaText);

@@ -49,10 +49,11 @@ TEST_F(RegularWorkingTest, AreaWorkingGoesFromTheSideToTheVerticesAndTheArea)
         "B(-1,77; 3,06)",
         "C(-3,06; -1,77)",
         "D(1,77; -3,06)",
-        "Площа за координатами вершин",
-        "S = 25",
     };
-    EXPECT_EQ(StepTexts(), expected);
+    // Then the area from the vertices by the shoelace sum, the polygon measure's own steps.
+    const std::vector<std::string> steps = StepTexts();
+    EXPECT_EQ(std::vector<std::string>(steps.begin(), steps.begin() + std::min(steps.size(), expected.size())), expected);
+    EXPECT_EQ(steps.back(), "S = ½·|Σ| = ½·|50| = 25");
     EXPECT_EQ(Newest().Results, (std::vector<TWorkingResult>{{"S", Form1->Edit17->text().toStdString()}}));
     EXPECT_EQ(Form1->Edit17->text(), "25");
 }
@@ -64,7 +65,8 @@ TEST_F(RegularWorkingTest, AreaResultIsTheFieldsText)
         SCOPED_TRACE(c[0]);
         ASSERT_EQ(Run(&TForm1::N19Click, c[0], c[1], c[2]), "");
         EXPECT_EQ(Newest().Results, (std::vector<TWorkingResult>{{"S", Form1->Edit17->text().toStdString()}}));
-        EXPECT_EQ(Newest().Steps.back().Text, "S = " + Form1->Edit17->text().toStdString());
+        EXPECT_TRUE(Newest().Steps.back().Text.ends_with(" = " + Form1->Edit17->text().toStdString()))
+            << Newest().Steps.back().Text;
     }
 }
 
