@@ -70,6 +70,15 @@ void ComputeTabPolygon(TForm1& form, TRegularTabPolygon& tab, TWorkingSection& s
     ComputeTabPolygon(form, tab);
 }
 
+// r of the inscribed circle beside R, by the routine the construction draws that
+// circle with. Only for three vertices or more: then r < R, so it cannot fail
+// where R did not, and the working adds no error of its own.
+void AddInscribedRadius(TWorkingSection& section, const TRegularTabPolygon& tab)
+{
+    if (!tab.N || !tab.Side || !tab.Radius || *tab.N < 3) return;
+    AddInscribedRadius(section, *tab.N, *tab.Side, RegularPolygonRadius(TRegularCircle::Inscribed, *tab.N, *tab.Side));
+}
+
 }  // namespace
 
 void TForm1::N18Click()
@@ -84,10 +93,8 @@ void TForm1::N18Click()
     TWorkingSection section;
     RecordWorking(section, [&] {
         ComputeTabPolygon(*this, tab, section, "Правильний n-кутник — Побудувати");
+        AddInscribedRadius(section, tab);
         N8Click();
-        // r only where the construction has just computed it for its circle.
-        if (FigureAccepted && CheckBox2->isChecked())
-            AddInscribedRadius(section, *tab.N, *tab.Side, RegularPolygonRadius(TRegularCircle::Inscribed, *tab.N, *tab.Side));
     });
 }
 
@@ -100,6 +107,7 @@ void TForm1::N19Click()
     TWorkingSection section;
     RecordWorking(section, [&] {
         ComputeTabPolygon(*this, tab, section, "Правильний n-кутник — Площа");
+        AddInscribedRadius(section, tab);
         WriteClosingCopies(VertexCount);
         const std::string areaText = platform::FormatTwoDecimals(WorkedArea(section, StoredFigure(VertexCount)));
         Edit17->setText(QString::fromStdString(areaText));

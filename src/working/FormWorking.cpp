@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -82,8 +83,18 @@ void TFormWorking::Rewrite()
 
 void TFormWorking::Write(const TWorkingSection& section, int id)
 {
-    QTextCursor cursor(WorkingText->document());
+    QTextDocument* document = WorkingText->document();
+    QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
+    // Inserted HTML joins its first block, the heading, to the block the cursor
+    // is in and keeps that block's format: the heading gets a block of its own,
+    // set apart from the section before it.
+    QTextBlockFormat heading;
+    heading.setHeadingLevel(3);
+    heading.setTopMargin(document->isEmpty() ? 0 : 14);
+    heading.setBottomMargin(2);
+    if (document->isEmpty()) cursor.setBlockFormat(heading);
+    else cursor.insertBlock(heading);
     newestStart_ = cursor.position();
     cursor.insertHtml(QString::fromStdString(SectionHtml(section, id)));
 }
@@ -110,8 +121,9 @@ void TFormWorking::ShowInFront()
 void TFormWorking::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // Sections added while the window was closed were never laid out on screen.
-    ScrollToNewest();
+    // Sections added while the window was closed are laid out at the view's
+    // width only once it is on screen: scroll when that is done.
+    QTimer::singleShot(0, this, [this] { ScrollToNewest(); });
 }
 
 void TFormWorking::WorkingCopyClick()

@@ -106,23 +106,29 @@ std::string ResultLine(const TWorkingResult& result)
 
 std::string SectionHtml(const TWorkingSection& section, int id, bool links)
 {
+    // Lines close together, as in a notebook; parts and sections set apart by
+    // the space above them. No colours: the view's palette gives them, per skin.
+    static constexpr const char* kStep = "<p style=\"margin-top:0; margin-bottom:1px; margin-left:18px\">";
     const std::string anchor = std::to_string(id);
     std::string html = "<h3><a name=\"s" + anchor + "\"></a>" + Escaped(section.Caption) + "</h3>";
-    if (!section.Figure.empty()) html += "<p><i>" + Escaped(section.Figure) + "</i></p>";
+    if (!section.Figure.empty())
+        html += "<p style=\"margin-top:0; margin-bottom:4px\"><i>" + Escaped(section.Figure) + "</i></p>";
     for (const TWorkingStep& step : section.Steps) {
         switch (step.Kind) {
-        case TWorkingStepKind::Part: html += "<p><b>" + Escaped(step.Text) + "</b></p>"; break;
-        case TWorkingStepKind::Step: html += "<p style=\"margin-left:16px\">" + Escaped(step.Text) + "</p>"; break;
-        case TWorkingStepKind::Summary:
-            html += "<p style=\"margin-left:16px\"><i>" + Escaped(step.Text) + "</i></p>";
+        case TWorkingStepKind::Part:
+            html += "<p style=\"margin-top:6px; margin-bottom:1px\"><b>" + Escaped(step.Text) + "</b></p>";
             break;
+        case TWorkingStepKind::Step: html += kStep + Escaped(step.Text) + "</p>"; break;
+        case TWorkingStepKind::Summary: html += kStep + ("<i>" + Escaped(step.Text) + "</i></p>"); break;
         }
     }
-    if (!section.Failure.empty()) html += "<p><b>Зупинено:</b> " + Escaped(section.Failure) + "</p>";
-    for (const TWorkingResult& result : section.Results) html += "<p><b>" + Escaped(ResultLine(result)) + "</b></p>";
-    if (section.Lattice && links) html += "<p><a href=\"ortalis-lattice:" + anchor + "\">Показати точки решітки</a></p>";
-    else if (!section.Lattice && !section.LatticeNote.empty()) html += "<p><i>" + Escaped(section.LatticeNote) + "</i></p>";
-    html += "<hr/>";
+    static constexpr const char* kEnd = "<p style=\"margin-top:6px; margin-bottom:0\">";
+    if (!section.Failure.empty()) html += kEnd + ("<b>Зупинено:</b> " + Escaped(section.Failure) + "</p>");
+    for (const TWorkingResult& result : section.Results) html += kEnd + ("<b>" + Escaped(ResultLine(result)) + "</b></p>");
+    if (section.Lattice && links)
+        html += kEnd + ("<a href=\"ortalis-lattice:" + anchor + "\">Показати точки решітки</a></p>");
+    else if (!section.Lattice && !section.LatticeNote.empty())
+        html += kEnd + ("<i>" + Escaped(section.LatticeNote) + "</i></p>");
     return html;
 }
 

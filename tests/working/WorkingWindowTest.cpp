@@ -91,6 +91,21 @@ TEST_F(WorkingWindowTest, TheViewScrollsToTheNewSection)
     EXPECT_TRUE(shown.contains("Найновіший")) << shown.toStdString();
 }
 
+TEST_F(WorkingWindowTest, EachSectionStartsOnALineOfItsOwn)
+{
+    TWorkingSection pick = Sample("Трикутник — Площа");
+    pick.Lattice = TLatticeTriangle{{0, 0}, {4, 0}, {0, 3}};
+    AppendWorking(pick);
+    AppendWorking(Sample("Трикутник — Вписане коло"));
+    AppendWorking(Sample("Трикутник — Довжини сторін"));
+    QStringList lines;
+    for (QTextBlock b = FormWorking->WorkingText->document()->begin(); b.isValid(); b = b.next()) lines << b.text();
+    for (const char* caption : {"Трикутник — Площа", "Трикутник — Вписане коло", "Трикутник — Довжини сторін"})
+        EXPECT_TRUE(lines.contains(caption)) << caption << "\n" << lines.join("\n").toStdString();
+    EXPECT_TRUE(lines.contains("Показати точки решітки"));
+    EXPECT_TRUE(lines.contains("Відповідь: S = 6"));
+}
+
 TEST_F(WorkingWindowTest, CopyPutsTheWholeTextAsPlainTextAndHtml)
 {
     AppendWorking(Sample("Трикутник — Площа"));
