@@ -75,7 +75,7 @@ TEST_F(FormsTest, MenuHasEveryItemAndKeepsTheHiddenOnesHidden)
     QStringList captions;
     for (QAction* a : top) captions << a->text();
     EXPECT_EQ(captions, QStringList({"Файл", "Трикутник", "Чотирикутник", "N-кутник", "Правильний n-кутник",
-                                     "Налаштування", "Допомога"}));
+                                     "Налаштування", "Хід розв'язання", "Допомога"}));
     EXPECT_EQ(f.N16->objectName(), "N16");
     EXPECT_EQ(f.N16->menu(), nullptr);
 
