@@ -41,6 +41,9 @@ TFormWorking::TFormWorking(QWidget* parent) : QWidget(parent, Qt::Window)
     WorkingText = new QTextBrowser(this);
     WorkingText->setObjectName("WorkingText");
     WorkingText->setReadOnly(true);
+    // Nothing here is ever undone, and the undo history would keep every section
+    // ever written.
+    WorkingText->document()->setUndoRedoEnabled(false);
     WorkingText->setOpenLinks(false);
     WorkingText->setOpenExternalLinks(false);
 
@@ -70,18 +73,34 @@ void TFormWorking::Append(const TWorkingSection& section)
     const int id = nextId_++;
     sections_.push_back(section);
     ids_.push_back(id);
-    Write(sections_.back(), id);
+    starts_.push_back(Write(sections_.back(), id));
+    if (sections_.size() > kKeptSections) DropOldest();
     ScrollToNewest();
 }
 
 void TFormWorking::Rewrite()
 {
     WorkingText->clear();
-    for (size_t i = 0; i < sections_.size(); ++i) Write(sections_[i], ids_[i]);
+    starts_.clear();
+    for (size_t i = 0; i < sections_.size(); ++i) starts_.push_back(Write(sections_[i], ids_[i]));
     ScrollToNewest();
 }
 
-void TFormWorking::Write(const TWorkingSection& section, int id)
+void TFormWorking::DropOldest()
+{
+    // The text up to the second section's heading goes; that heading takes the
+    // first block's place and format.
+    QTextCursor cursor(WorkingText->document());
+    cursor.setPosition(starts_[1], QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    const int removed = starts_[1];
+    sections_.erase(sections_.begin());
+    ids_.erase(ids_.begin());
+    starts_.erase(starts_.begin());
+    for (int& start : starts_) start -= removed;
+}
+
+int TFormWorking::Write(const TWorkingSection& section, int id)
 {
     QTextDocument* document = WorkingText->document();
     QTextCursor cursor(document);
@@ -95,8 +114,9 @@ void TFormWorking::Write(const TWorkingSection& section, int id)
     heading.setBottomMargin(2);
     if (document->isEmpty()) cursor.setBlockFormat(heading);
     else cursor.insertBlock(heading);
-    newestStart_ = cursor.position();
+    const int start = cursor.position();
     cursor.insertHtml(QString::fromStdString(SectionHtml(section, id)));
+    return start;
 }
 
 void TFormWorking::ScrollToNewest()
@@ -105,7 +125,7 @@ void TFormWorking::ScrollToNewest()
     // whole text, which grows with every command.
     if (ids_.empty() || !isVisible()) return;
     QTextDocument* document = WorkingText->document();
-    const QTextBlock block = document->findBlock(newestStart_);
+    const QTextBlock block = document->findBlock(starts_.back());
     if (!block.isValid()) return;
     const QRectF box = document->documentLayout()->blockBoundingRect(block);
     WorkingText->verticalScrollBar()->setValue(int(box.top()));
@@ -146,7 +166,7 @@ void TFormWorking::WorkingCopyClick()
 
 void TFormWorking::WorkingClearClick()
 {
-    newestStart_ = 0;
+    starts_.clear();
     sections_.clear();
     ids_.clear();
     WorkingText->clear();

@@ -24,7 +24,12 @@ public:
     QPushButton* WorkingCopy = nullptr;   // "Копіювати"
     QPushButton* WorkingClear = nullptr;  // "Очистити"
 
-    // Adds the section at the end and scrolls to it.
+    // The newest sections kept: a lesson's worth and more. Past it the oldest goes,
+    // so a program left running all day does not grow without end.
+    static constexpr size_t kKeptSections = 300;
+
+    // Adds the section at the end and scrolls to it; drops the oldest past
+    // kKeptSections.
     void Append(const TWorkingSection& section);
     // The sections shown, oldest first.
     const std::vector<TWorkingSection>& Sections() const { return sections_; }
@@ -50,8 +55,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // The section's text at the end of the view.
-    void Write(const TWorkingSection& section, int id);
+    // The section's text at the end of the view; where it starts.
+    int Write(const TWorkingSection& section, int id);
+    void DropOldest();
     void ScrollToNewest();
 
     std::vector<TWorkingSection> sections_;
@@ -59,8 +65,8 @@ private:
     // of a cleared section can never reach a new one.
     std::vector<int> ids_;
     int nextId_ = 1;
-    // Where the newest section starts in the text.
-    int newestStart_ = 0;
+    // Where each section starts in the text, by position.
+    std::vector<int> starts_;
 };
 
 // Created with the other windows; lives until exit.
