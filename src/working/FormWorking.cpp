@@ -74,7 +74,7 @@ void TFormWorking::Append(const TWorkingSection& section)
     sections_.push_back(section);
     ids_.push_back(id);
     starts_.push_back(Write(sections_.back(), id));
-    if (sections_.size() > kKeptSections) DropOldest();
+    if (sections_.size() > kKeptSections + kDroppedAtOnce) DropOldest(kDroppedAtOnce + 1);
     ScrollToNewest();
 }
 
@@ -86,17 +86,17 @@ void TFormWorking::Rewrite()
     ScrollToNewest();
 }
 
-void TFormWorking::DropOldest()
+void TFormWorking::DropOldest(size_t count)
 {
-    // The text up to the second section's heading goes; that heading takes the
-    // first block's place and format.
+    // The text up to the first kept section's heading goes; that heading takes
+    // the first block's place and format.
+    const int removed = starts_[count];
     QTextCursor cursor(WorkingText->document());
-    cursor.setPosition(starts_[1], QTextCursor::KeepAnchor);
+    cursor.setPosition(removed, QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
-    const int removed = starts_[1];
-    sections_.erase(sections_.begin());
-    ids_.erase(ids_.begin());
-    starts_.erase(starts_.begin());
+    sections_.erase(sections_.begin(), sections_.begin() + count);
+    ids_.erase(ids_.begin(), ids_.begin() + count);
+    starts_.erase(starts_.begin(), starts_.begin() + count);
     for (int& start : starts_) start -= removed;
 }
 

@@ -24,12 +24,15 @@ public:
     QPushButton* WorkingCopy = nullptr;   // "Копіювати"
     QPushButton* WorkingClear = nullptr;  // "Очистити"
 
-    // The newest sections kept: a lesson's worth and more. Past it the oldest goes,
-    // so a program left running all day does not grow without end.
+    // The newest sections kept: a lesson's worth and more. Past it the oldest go,
+    // so a program left running all day does not grow without end. They go a
+    // hundred at a time: the view lays out everything after a change, so taking
+    // text off the top costs as much for one section as for a hundred.
     static constexpr size_t kKeptSections = 300;
+    static constexpr size_t kDroppedAtOnce = 100;
 
-    // Adds the section at the end and scrolls to it; drops the oldest past
-    // kKeptSections.
+    // Adds the section at the end and scrolls to it; past kKeptSections +
+    // kDroppedAtOnce drops the oldest kDroppedAtOnce.
     void Append(const TWorkingSection& section);
     // The sections shown, oldest first.
     const std::vector<TWorkingSection>& Sections() const { return sections_; }
@@ -57,7 +60,7 @@ protected:
 private:
     // The section's text at the end of the view; where it starts.
     int Write(const TWorkingSection& section, int id);
-    void DropOldest();
+    void DropOldest(size_t count);
     void ScrollToNewest();
 
     std::vector<TWorkingSection> sections_;

@@ -4,6 +4,7 @@
 #include "KnownMessages.h"
 #include "appearance/Form3.h"
 #include "appearance/Form4.h"
+#include "working/FormWorking.h"
 #include "drawing/Form2.h"
 #include "platform/Image.h"
 #include "shell/Form1.h"
@@ -63,6 +64,7 @@ void ShowSecondaryWindows()
     Form2->show();
     Form3->show();
     Form4->show();
+    FormWorking->show();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "RobustnessFixture.h"
 #include "drawing/Form2.h"
 #include "platform/Image.h"
+#include "working/FormWorking.h"
 
 #include <QCoreApplication>
 #include <QClipboard>
@@ -59,10 +60,13 @@ QString RandomText(std::mt19937& rng)
 // Puts back what legitimately grows with use and would hide a leak: the lists
 // (the reset empties them), a picture resized or replaced by a loaded file, the
 // clipboard, which holds the last picture copied (up to 64 MiB for the largest),
-// and Qt's pixmap cache, which fills up to its limit (10 MiB) with the style's
-// gradients for every palette the skins bring.
+// Qt's pixmap cache, which fills up to its limit (10 MiB) with the style's
+// gradients for every palette the skins bring, and the working window, which
+// keeps the newest hundreds of sections (some megabytes, more or less with the
+// commands that wrote them).
 void Settle()
 {
+    FormWorking->WorkingClearClick();
     QPixmapCache::clear();
     QGuiApplication::clipboard()->clear();
     Form1->Button3->click();

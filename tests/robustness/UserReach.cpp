@@ -7,6 +7,7 @@
 #include "platform/Shape.h"
 #include "platform/UpDown.h"
 #include "shell/Form1.h"
+#include "working/FormWorking.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -27,7 +28,7 @@
 
 namespace {
 
-std::vector<QWidget*> Windows() { return {Form1, Form2, Form3, Form4}; }
+std::vector<QWidget*> Windows() { return {Form1, Form2, Form3, Form4, FormWorking}; }
 
 // The main window is always up; the others only while shown.
 bool WindowUp(const QWidget* window) { return window == Form1 || window->isVisible(); }

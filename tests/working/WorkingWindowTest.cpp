@@ -110,25 +110,26 @@ TEST_F(WorkingWindowTest, OnlyTheNewestSectionsAreKept)
 {
     std::vector<TLatticeTriangle> shown;
     FormWorking->ShowLattice = [&](const TLatticeTriangle& t) { shown.push_back(t); };
+    // One past the kept and the spare: a hundred and one go at once.
     const size_t kept = TFormWorking::kKeptSections;
-    for (size_t i = 1; i <= kept + 3; ++i) {
+    for (size_t i = 1; i <= kept + TFormWorking::kDroppedAtOnce + 1; ++i) {
         TWorkingSection section = Sample("Розділ " + std::to_string(i));
         section.Lattice = TLatticeTriangle{{0, 0}, {int32_t(i), 0}, {0, 3}};
         AppendWorking(section);
     }
     ASSERT_EQ(FormWorking->Sections().size(), kept);
-    EXPECT_EQ(FormWorking->Sections().front().Caption, "Розділ 4");
-    EXPECT_EQ(FormWorking->Sections().back().Caption, "Розділ " + std::to_string(kept + 3));
+    EXPECT_EQ(FormWorking->Sections().front().Caption, "Розділ 102");
+    EXPECT_EQ(FormWorking->Sections().back().Caption, "Розділ 401");
     QTextDocument* document = FormWorking->WorkingText->document();
-    EXPECT_EQ(document->begin().text(), "Розділ 4");
+    EXPECT_EQ(document->begin().text(), "Розділ 102");
     EXPECT_EQ(document->toPlainText().count("Відповідь: S = 6"), qsizetype(kept));
 
     // The links of the sections dropped lead nowhere; those kept still work.
-    FormWorking->WorkingTextAnchorClick(QUrl("ortalis-lattice:3"));
+    FormWorking->WorkingTextAnchorClick(QUrl("ortalis-lattice:101"));
     EXPECT_TRUE(shown.empty());
-    FormWorking->WorkingTextAnchorClick(QUrl("ortalis-lattice:4"));
+    FormWorking->WorkingTextAnchorClick(QUrl("ortalis-lattice:102"));
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].B.X, 4);
+    EXPECT_EQ(shown[0].B.X, 102);
 }
 
 TEST_F(WorkingWindowTest, CopyPutsTheWholeTextAsPlainTextAndHtml)
