@@ -6,27 +6,13 @@
 
 namespace {
 
-// Points named in a heading or a list before "… (усього N вершин)" stands for the rest.
-
+// A point by its letter and coordinates, "C(4; 4)".
 std::string Named(std::span<const TVertex> points, int32_t index)
 {
     return WorkingPoint(VertexName(index + 1), points[index].X, points[index].Y);
 }
 
 bool SamePlace(TVertex a, TVertex b) { return a.X == b.X && a.Y == b.Y; }
-
-// "1 точка", "3 точки", "5 точок", "11 точок".
-std::string PointCount(long long count)
-{
-    const long long lastTwo = count % 100;
-    const long long last = count % 10;
-    const char* word = "точок";
-    if (lastTwo < 11 || lastTwo > 14) {
-        if (last == 1) word = "точка";
-        else if (last >= 2 && last <= 4) word = "точки";
-    }
-    return std::to_string(count) + " " + word;
-}
 
 }  // namespace
 
@@ -73,7 +59,7 @@ void AddJarvisSteps(TWorkingSection& section, std::span<const TVertex> points, c
             text += "праворуч від прямої " + VertexName(step.From + 1) + VertexName(step.Corner + 1) +
                     " не лишається жодної точки";
             if (step.PassedOnLine > 0)
-                text += "; ближче на цій прямій ще " + PointCount(step.PassedOnLine) + " — береться найдальша";
+                text += "; ближче на цій прямій ще " + CountedText(step.PassedOnLine, "точка", "точки", "точок") + " — береться найдальша";
         }
         if (closing) text += "; це початкова точка — оболонку замкнено";
         section.Step(text);

@@ -11,17 +11,6 @@ namespace {
 constexpr size_t kFigureShown = 8;
 constexpr size_t kFigureHead = 6;
 
-// "вершина", "вершини" or "вершин", agreeing with the number.
-std::string VerticesWord(size_t count)
-{
-    const size_t lastTwo = count % 100;
-    const size_t last = count % 10;
-    if (lastTwo >= 11 && lastTwo <= 14) return "вершин";
-    if (last == 1) return "вершина";
-    if (last >= 2 && last <= 4) return "вершини";
-    return "вершин";
-}
-
 // The index of a coordinate in school notation: x₁₂.
 std::string Subscript(size_t k)
 {
@@ -100,7 +89,7 @@ std::string PolygonFigureText(std::span<const TVertex> figure)
     std::string text;
     for (size_t k = 0; k < shown; ++k)
         text += (k > 0 ? ", " : "") + WorkingPoint(Name(k + 1), figure[k].X, figure[k].Y);
-    if (shown < n) text += ", … (усього " + std::to_string(n) + " " + VerticesWord(n) + ")";
+    if (shown < n) text += ", … (усього " + CountedText((long long)n, "вершина", "вершини", "вершин") + ")";
     return text;
 }
 

@@ -1,22 +1,5 @@
 #include "regular/RegularWorking.h"
 
-namespace {
-
-// "1 вершина", "3 вершини", "5 вершин", "12 вершин".
-std::string VertexCountText(long long count)
-{
-    const long long lastTwo = count % 100;
-    const long long last = count % 10;
-    const char* word = "вершин";
-    if (lastTwo < 11 || lastTwo > 14) {
-        if (last == 1) word = "вершина";
-        else if (last >= 2 && last <= 4) word = "вершини";
-    }
-    return std::to_string(count) + " " + word;
-}
-
-}  // namespace
-
 TWorkingSection RegularPolygonSection(std::string caption, const TRegularTabPolygon& tab)
 {
     TWorkingSection section;
@@ -47,7 +30,7 @@ TWorkingSection RegularPolygonSection(std::string caption, const TRegularTabPoly
     for (size_t k = 0; k < tab.FirstVertices.size(); ++k)
         section.Step(WorkingPoint(VertexName(int32_t(k) + 1), tab.FirstVertices[k].X, tab.FirstVertices[k].Y));
     const long long rest = tab.Walked - int32_t(tab.FirstVertices.size());
-    if (rest > 0) section.Summary("… ще " + VertexCountText(rest) + " (усього " + std::to_string(tab.Walked) + ")");
+    if (rest > 0) section.Summary("… ще " + CountedText(rest, "вершина", "вершини", "вершин") + " (усього " + std::to_string(tab.Walked) + ")");
     return section;
 }
 

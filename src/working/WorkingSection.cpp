@@ -56,18 +56,19 @@ std::string VertexName(int k)
     return "P" + std::to_string(k);
 }
 
-std::string MoreStepsText(long long count)
+std::string CountedText(long long count, const char* one, const char* few, const char* many)
 {
-    // One крок, two to four кроки, five and up кроків; 11 to 14 take кроків.
     const long long lastTwo = count % 100;
     const long long last = count % 10;
-    const char* word = "кроків";
+    const char* word = many;
     if (lastTwo < 11 || lastTwo > 14) {
-        if (last == 1) word = "крок";
-        else if (last >= 2 && last <= 4) word = "кроки";
+        if (last == 1) word = one;
+        else if (last >= 2 && last <= 4) word = few;
     }
-    return "… ще " + std::to_string(count) + " " + word;
+    return std::to_string(count) + " " + word;
 }
+
+std::string MoreStepsText(long long count) { return "… ще " + CountedText(count, "крок", "кроки", "кроків"); }
 
 std::string FailureInWords(const std::string& message)
 {

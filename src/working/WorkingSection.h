@@ -66,6 +66,10 @@ std::string WorkingPoint(const std::string& name, double x, double y);
 // The letter of vertex k (1-based) as the drawing labels it, A to Z; beyond the
 // alphabet the drawing's characters mean little, so "P27", "P28", ...
 std::string VertexName(int k);
+// The number and the noun in the form that agrees with it: one for 1, 21, 101…,
+// few for 2–4, 22–24…, many for the rest and for 11–14: CountedText(3, "точка",
+// "точки", "точок") gives "3 точки".
+std::string CountedText(long long count, const char* one, const char* few, const char* many);
 // "… ще 950 кроків", with the word agreeing with the number.
 std::string MoreStepsText(long long count);
 // A fault's message in plain Ukrainian: "Floating point division by zero" ->

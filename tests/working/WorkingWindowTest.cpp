@@ -252,6 +252,9 @@ TEST(WorkingNumbers, TheStepsLeftOutAgreeWithTheirNumber)
         {111, "… ще 111 кроків"}, {950, "… ще 950 кроків"},
     };
     for (const auto& [count, text] : cases) EXPECT_EQ(MoreStepsText(count), text);
+    EXPECT_EQ(CountedText(1, "точка", "точки", "точок"), "1 точка");
+    EXPECT_EQ(CountedText(23, "вершина", "вершини", "вершин"), "23 вершини");
+    EXPECT_EQ(CountedText(114, "вершина", "вершини", "вершин"), "114 вершин");
 }
 
 }  // namespace
