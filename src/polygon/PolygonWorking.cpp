@@ -239,3 +239,10 @@ double WorkedPerimeter(TWorkingSection& section, std::span<const TVertex> figure
     const auto steps = qScopeGuard([&] { AddPerimeterSteps(section, sides); });
     return SidesPerimeter(figure, sides);
 }
+
+bool WorkedConvexity(TWorkingSection& section, std::span<const TVertex> figure)
+{
+    TConvexity convexity;
+    const auto steps = qScopeGuard([&] { AddConvexitySteps(section, convexity); });
+    return TurnsConvexity(figure, convexity);
+}

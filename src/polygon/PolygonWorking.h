@@ -27,6 +27,8 @@ void AddPerimeterSteps(TWorkingSection& section, const TPerimeterSides& sides);
 // fault still adds the steps reached before it goes on.
 double WorkedArea(TWorkingSection& section, std::span<const TVertex> figure);
 double WorkedPerimeter(TWorkingSection& section, std::span<const TVertex> figure);
+// The same for IsConvexPolygon's verdict and its turns.
+bool WorkedConvexity(TWorkingSection& section, std::span<const TVertex> figure);
 
 // The rule, the sign of the turn at each vertex (up to kWorkingStepsShown, then a
 // summary) and the first vertex whose sign differs from the first one.

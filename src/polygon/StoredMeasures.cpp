@@ -12,13 +12,24 @@
 // The steps reached go into the section also when a measure faults: the guards
 // run while the fault unwinds, before RecordWorking adds the section.
 
-void WriteStoredArea(const char* caption, QLineEdit* field)
+namespace {
+
+// The stored figure, closed, and the section about it.
+std::span<const TVertex> ClosedStoredFigure(const char* caption, TWorkingSection& section)
 {
     WriteClosingCopies(VertexCount);
     const std::span<const TVertex> figure = StoredFigure(VertexCount);
-    TWorkingSection section;
     section.Caption = caption;
     section.Figure = PolygonFigureText(figure);
+    return figure;
+}
+
+}  // namespace
+
+void WriteStoredArea(const char* caption, QLineEdit* field)
+{
+    TWorkingSection section;
+    const std::span<const TVertex> figure = ClosedStoredFigure(caption, section);
     RecordWorking(section, [&] {
         const double area = WorkedArea(section, figure);
         bool written = false;
@@ -34,19 +45,10 @@ void WriteStoredArea(const char* caption, QLineEdit* field)
 
 void WriteStoredConvexity(const char* caption, QLineEdit* field)
 {
-    WriteClosingCopies(VertexCount);
-    const std::span<const TVertex> figure = StoredFigure(VertexCount);
     TWorkingSection section;
-    section.Caption = caption;
-    section.Figure = PolygonFigureText(figure);
+    const std::span<const TVertex> figure = ClosedStoredFigure(caption, section);
     RecordWorking(section, [&] {
-        TConvexity convexity;
-        bool convex = true;
-        {
-            const auto steps = qScopeGuard([&] { AddConvexitySteps(section, convexity); });
-            convex = TurnsConvexity(figure, convexity);
-        }
-        const char* text = convex ? "Опуклий" : "Неопуклий";
+        const char* text = WorkedConvexity(section, figure) ? "Опуклий" : "Неопуклий";
         field->setText(text);
         section.Result("", text);
     });
